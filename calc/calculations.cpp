@@ -7,6 +7,11 @@
 
 namespace quarvel {
 
+std::int32_t ChosenBaudRate(int baudIndex, std::string_view typedBaudText) {
+    if (const auto preset = BaudPresetRate(baudIndex)) return *preset;
+    return ReadNumber(typedBaudText, 10);
+}
+
 Result<std::int32_t> ComputeCdv(std::int32_t clock, std::int32_t baudRate, std::int32_t factor) {
     const std::int32_t product = WrappingMultiply(baudRate, factor);
     if (clock < product) return CalcError::CdvInvalid;
@@ -30,13 +35,8 @@ Result<CdvResult> CalculateCdv(std::string_view clockText, int baudIndex,
                                std::string_view mmcrhText, int clockSourceIndex) {
     const std::int32_t clock = ReadNumber(clockText, 10);
 
-    std::int32_t baudRate = 0;
-    if (const auto preset = BaudPresetRate(baudIndex)) {
-        baudRate = *preset;
-    } else {
-        baudRate = ReadNumber(typedBaudText, 10);
-        if (baudRate == 0) return CalcError::BaudRateZero;
-    }
+    const std::int32_t baudRate = ChosenBaudRate(baudIndex, typedBaudText);
+    if (baudRate == 0) return CalcError::BaudRateZero;
 
     const Result<std::int32_t> factor = ResolvePrescaler(prescaler, mmcrhText);
     if (!factor) return factor.error();

@@ -17,6 +17,10 @@ struct CdvResult {
     friend bool operator==(const CdvResult&, const CdvResult&) = default;
 };
 
+// The wanted baud rate: the preset of baudIndex 0 to 9, else typedBaudText read in base 10 (the
+// form passes the baud field for "OTHER", or the list's own typed text when it has no selection).
+std::int32_t ChosenBaudRate(int baudIndex, std::string_view typedBaudText);
+
 // CDV and BCR for a wanted baud rate. The rate is the preset of baudIndex 0 to 9; for "OTHER"
 // (10) and any index outside 0 to 9 it is typedBaudText read in base 10, and 0 fails with
 // BaudRateZero. Then RcdvTcdvMismatch from the prescaler, then CdvInvalid when the clock is

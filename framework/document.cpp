@@ -1,0 +1,55 @@
+#include "framework/document.h"
+
+#include <algorithm>
+
+#include "framework/view.h"
+
+IMPLEMENT_DYNAMIC(CDocument, CCmdTarget)
+
+BEGIN_MESSAGE_MAP(CDocument, CCmdTarget)
+END_MESSAGE_MAP()
+
+CDocument::~CDocument() {
+    for (CView* view : m_viewList) {
+        view->m_pDocument = nullptr;
+    }
+}
+
+void CDocument::SetTitle(LPCTSTR lpszTitle) { m_strTitle = lpszTitle; }
+
+void CDocument::SetPathName(LPCTSTR lpszPathName, BOOL /*bAddToMRU*/) {
+    m_strPathName = lpszPathName;
+}
+
+void CDocument::AddView(CView* pView) {
+    if (std::find(m_viewList.begin(), m_viewList.end(), pView) == m_viewList.end()) {
+        m_viewList.push_back(pView);
+        pView->m_pDocument = this;
+    }
+}
+
+void CDocument::RemoveView(CView* pView) {
+    std::erase(m_viewList, pView);
+    if (pView->m_pDocument == this) {
+        pView->m_pDocument = nullptr;
+    }
+}
+
+void CDocument::UpdateAllViews(CView* pSender, LPARAM lHint, CObject* pHint) {
+    for (CView* view : m_viewList) {
+        if (view != pSender) {
+            view->OnUpdate(pSender, lHint, pHint);
+        }
+    }
+}
+
+BOOL CDocument::OnNewDocument() {
+    DeleteContents();
+    m_strPathName.Empty();
+    SetModifiedFlag(FALSE);
+    return TRUE;
+}
+
+void CDocument::Serialize(CArchive& /*ar*/) {}
+
+void CDocument::OnCloseDocument() { DeleteContents(); }

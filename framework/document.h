@@ -1,0 +1,51 @@
+// Documents: what the framework's File commands act on, with their views.
+#pragma once
+
+#include <vector>
+
+#include "framework/cmd_target.h"
+#include "framework/cstring.h"
+
+class CArchive;
+class CDocTemplate;
+class CView;
+
+class CDocument : public CCmdTarget {
+    DECLARE_DYNAMIC(CDocument)
+
+public:
+    CDocument() = default;
+    ~CDocument() override;
+
+    const CString& GetTitle() const { return m_strTitle; }
+    virtual void SetTitle(LPCTSTR lpszTitle);
+    const CString& GetPathName() const { return m_strPathName; }
+    virtual void SetPathName(LPCTSTR lpszPathName, BOOL bAddToMRU = TRUE);
+    CDocTemplate* GetDocTemplate() const { return m_pDocTemplate; }
+    BOOL IsModified() const { return m_bModified; }
+    void SetModifiedFlag(BOOL bModified = TRUE) { m_bModified = bModified; }
+
+    void AddView(CView* pView);
+    void RemoveView(CView* pView);
+    const std::vector<CView*>& GetViews() const { return m_viewList; }
+    // Sends the initial update to every view.
+    void UpdateAllViews(CView* pSender, LPARAM lHint = 0, CObject* pHint = nullptr);
+
+    // Empties the document (DeleteContents) and clears path and modified flag.
+    virtual BOOL OnNewDocument();
+    virtual void DeleteContents() {}
+    virtual void Serialize(CArchive& ar);
+    // Called when the document's frame and views are going away.
+    virtual void OnCloseDocument();
+
+    CDocTemplate* m_pDocTemplate = nullptr;
+
+protected:
+    CString m_strTitle;
+    CString m_strPathName;
+    BOOL m_bModified = FALSE;
+    BOOL m_bAutoDelete = TRUE;
+    std::vector<CView*> m_viewList;
+
+    DECLARE_MESSAGE_MAP()
+};

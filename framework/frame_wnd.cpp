@@ -1,0 +1,172 @@
+#include "framework/frame_wnd.h"
+
+#include <QLayout>
+#include <QMainWindow>
+#include <string>
+
+#include "framework/afx_ids.h"
+#include "framework/app.h"
+#include "framework/document.h"
+#include "framework/resources.h"
+#include "framework/view.h"
+#include "framework/window_class.h"
+
+IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
+
+BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
+    ON_WM_CREATE()
+    ON_WM_DESTROY()
+END_MESSAGE_MAP()
+
+namespace {
+
+constexpr const char* kFrameClass = "AfxFrame";
+
+void RegisterFrameClass() {
+    static const bool registered = [] {
+        AfxRegisterWindowClass(WindowClass{
+            kFrameClass,
+            [](const CREATESTRUCT& /*cs*/, QWidget* parent) -> QWidget* {
+                auto* window = new QMainWindow(parent);
+                window->setAttribute(Qt::WA_DeleteOnClose, false);
+                return window;
+            },
+            nullptr, nullptr});
+        return true;
+    }();
+    (void)registered;
+}
+
+}  // namespace
+
+CFrameWnd::~CFrameWnd() = default;
+
+BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                          CCreateContext* pContext) {
+    m_nIDHelp = nIDResource;
+    const char* text = AfxFindString(nIDResource);
+    const std::string full = text != nullptr ? text : "";
+    m_strTitle = CString(full.substr(0, full.find('\n')));
+    return Create(nullptr, m_strTitle, dwDefaultStyle,
+                  RECT{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT}, pParentWnd,
+                  nullptr, 0, pContext);
+}
+
+BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                       const RECT& rect, CWnd* pParentWnd, LPCTSTR /*lpszMenuName*/,
+                       DWORD dwExStyle, CCreateContext* pContext) {
+    m_strTitle = lpszWindowName;
+    const bool useDefault = rect.left == CW_USEDEFAULT;
+    return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle,
+                    useDefault ? CW_USEDEFAULT : rect.left, useDefault ? CW_USEDEFAULT : rect.top,
+                    useDefault ? CW_USEDEFAULT : rect.right - rect.left,
+                    useDefault ? CW_USEDEFAULT : rect.bottom - rect.top,
+                    pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr, 0, pContext);
+}
+
+BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs) {
+    RegisterFrameClass();
+    if (cs.lpszClass == nullptr) {
+        cs.lpszClass = kFrameClass;
+    }
+    if ((cs.style & static_cast<LONG>(FWS_ADDTOTITLE)) != 0) {
+        cs.style |= static_cast<LONG>(FWS_PREFIXTITLE);
+    }
+    cs.dwExStyle |= WS_EX_CLIENTEDGE;
+    return TRUE;
+}
+
+int CFrameWnd::OnCreate(LPCREATESTRUCT lpCreateStruct) {
+    if (CWnd::OnCreate(lpCreateStruct) == -1) {
+        return -1;
+    }
+    auto* context = static_cast<CCreateContext*>(lpCreateStruct->lpCreateParams);
+    return OnCreateClient(lpCreateStruct, context) ? 0 : -1;
+}
+
+BOOL CFrameWnd::OnCreateClient(LPCREATESTRUCT /*lpcs*/, CCreateContext* pContext) {
+    if (pContext != nullptr && pContext->m_pNewViewClass != nullptr) {
+        return CreateView(pContext, AFX_IDW_PANE_FIRST) != nullptr;
+    }
+    return TRUE;
+}
+
+CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID) {
+    CObject* object = pContext->m_pNewViewClass->CreateObject();
+    auto* view = dynamic_cast<CWnd*>(object);
+    if (view == nullptr) {
+        delete object;
+        return nullptr;
+    }
+    // A view whose window came to exist deletes itself when it goes (PostNcDestroy).
+    if (!view->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, RECT{}, this, nID, pContext)) {
+        return nullptr;
+    }
+    if (auto* window = qobject_cast<QMainWindow*>(m_hWnd)) {
+        window->setCentralWidget(view->m_hWnd);
+    }
+    return view;
+}
+
+void CFrameWnd::OnDestroy() {
+    if (CWinApp* app = AfxGetApp(); app != nullptr && app->m_pMainWnd == this) {
+        app->m_pMainWnd = nullptr;
+        AfxPostQuitMessage(0);
+    }
+}
+
+void CFrameWnd::PostNcDestroy() { delete this; }
+
+BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
+    if (m_pViewActive != nullptr && m_pViewActive->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) {
+        return TRUE;
+    }
+    if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) {
+        return TRUE;
+    }
+    CWinApp* app = AfxGetApp();
+    return app != nullptr && app->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+void CFrameWnd::RecalcLayout(BOOL /*bNotify*/) {
+    if (m_hWnd != nullptr && m_hWnd->layout() != nullptr) {
+        m_hWnd->layout()->activate();
+    }
+}
+
+void CFrameWnd::SetActiveView(CView* pViewNew, BOOL /*bNotify*/) {
+    m_pViewActive = pViewNew;
+    if (pViewNew != nullptr && pViewNew->m_hWnd != nullptr) {
+        pViewNew->SetFocus();
+    }
+}
+
+CDocument* CFrameWnd::GetActiveDocument() const {
+    return m_pViewActive != nullptr ? m_pViewActive->GetDocument() : nullptr;
+}
+
+void CFrameWnd::InitialUpdateFrame(CDocument* /*pDoc*/, BOOL bMakeVisible) {
+    if (m_pViewActive == nullptr) {
+        if (CWnd* pane = GetDlgItem(static_cast<int>(AFX_IDW_PANE_FIRST))) {
+            m_pViewActive = dynamic_cast<CView*>(pane);
+        }
+    }
+    SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE);
+    if (m_pViewActive != nullptr) {
+        SetActiveView(m_pViewActive);
+    }
+    if (bMakeVisible) {
+        CWinApp* app = AfxGetApp();
+        ShowWindow(app != nullptr && this == app->m_pMainWnd ? app->m_nCmdShow : SW_SHOW);
+    }
+    OnUpdateFrameTitle(TRUE);
+}
+
+void CFrameWnd::OnUpdateFrameTitle(BOOL bAddToTitle) {
+    CDocument* doc = GetActiveDocument();
+    if (bAddToTitle && (GetStyle() & FWS_ADDTOTITLE) != 0 && doc != nullptr) {
+        SetWindowText(doc->GetTitle() + " - " + m_strTitle);
+    } else {
+        SetWindowText(m_strTitle);
+    }
+}

@@ -1,0 +1,3 @@
+#include "res/resources.h"
+
+std::span<const AcceleratorResource> QuarvelAccelerators() { return {}; }

@@ -47,6 +47,13 @@ public:
 
     int ExitInstance() override;
 
+    // The framework's standard commands, for the application's command table.
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFilePrintSetup();
+    void OnAppExit();
+    BOOL OnOpenRecentFile(UINT nID);
+
 protected:
     DECLARE_MESSAGE_MAP()
 

@@ -35,6 +35,19 @@ public:
     virtual BOOL OnNewDocument();
     virtual void DeleteContents() {}
     virtual void Serialize(CArchive& ar);
+
+    // File operations (document_files.cpp). Each reports failure to the user itself
+    // and returns FALSE.
+    virtual BOOL OnOpenDocument(LPCTSTR lpszPathName);
+    virtual BOOL OnSaveDocument(LPCTSTR lpszPathName);
+    // Asks whether a modified document may be discarded; TRUE to go on.
+    virtual BOOL SaveModified();
+    // Save As when lpszPathName is null (or the file cannot be written in place).
+    virtual BOOL DoSave(LPCTSTR lpszPathName, BOOL bReplace = TRUE);
+    virtual BOOL DoFileSave();
+    // The framework's Save and Save As commands, bound in CDocument's table.
+    void OnFileSave();
+    void OnFileSaveAs();
     // Called when the document's frame and views are going away.
     virtual void OnCloseDocument();
 

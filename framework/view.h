@@ -31,6 +31,9 @@ public:
     virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
     virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
     virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+    // Settles the printer: the print dialog for Print, none for print-direct and
+    // preview (unless there is no printer). FALSE abandons printing or preview.
+    BOOL DoPreparePrinting(CPrintInfo* pInfo);
 
     // The framework's standard print commands (bound in a view's table).
     void OnFilePrint();

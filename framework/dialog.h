@@ -5,6 +5,7 @@
 // shared by CDialog and CFormView.
 #pragma once
 
+#include "framework/resources.h"
 #include "framework/wnd.h"
 
 class CDataExchange {
@@ -13,6 +14,8 @@ public:
         : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
     BOOL m_bSaveAndValidate;  // TRUE: from the controls to the members
     CWnd* m_pDlgWnd;
+    BOOL m_bFailed = FALSE;  // set by an exchange that could not be made
+    void Fail() { m_bFailed = TRUE; }
 };
 
 // Binds a member control object to the dialog's control nIDC. A member is bound on
@@ -32,10 +35,20 @@ public:
     virtual INT_PTR DoModal();
     void EndDialog(int nResult);
 
+    // Creates the dialog's window from its template, hidden unless the template says
+    // WS_VISIBLE: a top-level dialog window (or, for WS_CHILD, a child of the parent)
+    // with the template's controls and list items, then OnInitDialog. The dialog
+    // window answers Escape and its close box with WM_COMMAND IDCANCEL; a modal loop
+    // ends it with QDialog::done, not reject. FALSE when the template is missing or
+    // the window cannot be built.
+    using CWnd::Create;
+    BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+    BOOL CreateIndirect(const DialogTemplate* pTemplate, CWnd* pParentWnd = nullptr,
+                        UINT nIDInitData = 0);
+
     virtual BOOL OnInitDialog();
     virtual void OnOK();
     virtual void OnCancel();
-    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
     UINT m_nIDHelp = 0;
 

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "framework/frame_wnd.h"
 #include "framework/window_class.h"
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
@@ -326,6 +327,15 @@ CWnd* CWnd::GetTopLevelParent() const {
         wnd = parent;
     }
     return FromHandle(wnd->m_hWnd);
+}
+
+CFrameWnd* CWnd::GetParentFrame() const {
+    for (CWnd* parent = GetParent(); parent != nullptr; parent = parent->GetParent()) {
+        if (auto* frame = dynamic_cast<CFrameWnd*>(parent)) {
+            return frame;
+        }
+    }
+    return nullptr;
 }
 
 CWnd* CWnd::GetWindow(UINT nCmd) const {

@@ -96,6 +96,9 @@ public:
 
     // Data exchange hook of dialogs and form views (see dialog.h).
     virtual void DoDataExchange(class CDataExchange* /*pDX*/) {}
+    // Runs DoDataExchange: FALSE puts the members' data into the controls (and binds
+    // control members on the first run), TRUE reads it back. FALSE when it failed.
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
 protected:
     // Handlers reached through the message tables.

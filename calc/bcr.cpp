@@ -35,10 +35,16 @@ std::int32_t ComposeBcrValue(std::int32_t cdv, int clockSourceIndex) {
 }
 
 std::string ComposeBcrText(std::int32_t cdv, int clockSourceIndex) {
-    std::string hex = FormatHex(ComposeBcrValue(cdv, clockSourceIndex));
-    if (IsNamedClockSource(clockSourceIndex)) return hex;
-    if (hex.size() < kOtherClockHexWidth) hex.insert(0, kOtherClockHexWidth - hex.size(), ' ');
-    return "???" + hex;
+    const auto value = static_cast<std::uint32_t>(ComposeBcrValue(cdv, clockSourceIndex));
+    if (IsNamedClockSource(clockSourceIndex)) return FormatHex(static_cast<std::int32_t>(value));
+
+    const std::size_t digits = HexDigitCount(value);
+    const std::size_t padding = digits < kOtherClockHexWidth ? kOtherClockHexWidth - digits : 0;
+    std::string text = "???";
+    text.append(padding, ' ');
+    text.append(digits, '0');
+    WriteHexDigits(value, text.data() + 3 + padding);
+    return text;
 }
 
 }  // namespace quarvel

@@ -43,7 +43,8 @@ Result<CdvResult> CalculateCdv(std::string_view clockText, int baudIndex,
 
     const Result<std::int32_t> cdv = ComputeCdv(clock, baudRate, *factor);
     if (!cdv) return cdv.error();
-    return CdvResult{FormatHex(*cdv), ComposeBcrText(*cdv, clockSourceIndex)};
+    return Result<CdvResult>(std::in_place, FormatHex(*cdv),
+                             ComposeBcrText(*cdv, clockSourceIndex));
 }
 
 Result<std::string> CalculateBaudRate(std::string_view clockText, std::string_view cdvText,
@@ -56,7 +57,7 @@ Result<std::string> CalculateBaudRate(std::string_view clockText, std::string_vi
 
     const Result<std::int32_t> baudRate = ComputeBaudRate(clock, cdv, *factor);
     if (!baudRate) return baudRate.error();
-    return FormatDecimal(*baudRate);
+    return Result<std::string>(std::in_place, FormatDecimal(*baudRate));
 }
 
 }  // namespace quarvel

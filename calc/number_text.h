@@ -23,4 +23,9 @@ std::string FormatDecimal(std::int32_t value);
 // "%x": lowercase hex of the 32-bit pattern, no prefix, no leading zeros.
 std::string FormatHex(std::int32_t value);
 
+// For callers that compose a longer text around the "%x" digits: how many there are (1 to 8),
+// and writing exactly that many to out.
+std::size_t HexDigitCount(std::uint32_t value);
+void WriteHexDigits(std::uint32_t value, char* out);
+
 }  // namespace quarvel

@@ -14,6 +14,10 @@ class Result {
 public:
     Result(T value) : m_state(std::move(value)) {}
     Result(CalcError error) : m_state(error) {}
+    // Builds the value where it will stay, without a move.
+    template <typename... Args>
+    explicit Result(std::in_place_t, Args&&... args)
+        : m_state(std::in_place_type<T>, std::forward<Args>(args)...) {}
 
     bool has_value() const { return std::holds_alternative<T>(m_state); }
     explicit operator bool() const { return has_value(); }

@@ -2,11 +2,15 @@
 
 #include <algorithm>
 
+#include "framework/afx_ids.h"
+#include "framework/frame_wnd.h"
 #include "framework/view.h"
 
 IMPLEMENT_DYNAMIC(CDocument, CCmdTarget)
 
 BEGIN_MESSAGE_MAP(CDocument, CCmdTarget)
+ON_COMMAND(ID_FILE_SAVE, &CDocument::OnFileSave)
+ON_COMMAND(ID_FILE_SAVE_AS, &CDocument::OnFileSaveAs)
 END_MESSAGE_MAP()
 
 CDocument::~CDocument() {
@@ -15,11 +19,18 @@ CDocument::~CDocument() {
     }
 }
 
-void CDocument::SetTitle(LPCTSTR lpszTitle) { m_strTitle = lpszTitle; }
-
-void CDocument::SetPathName(LPCTSTR lpszPathName, BOOL /*bAddToMRU*/) {
-    m_strPathName = lpszPathName;
+// The frames' captions show the title, so they follow it.
+void CDocument::SetTitle(LPCTSTR lpszTitle) {
+    m_strTitle = lpszTitle;
+    for (CView* view : m_viewList) {
+        if (CFrameWnd* frame = view->GetParentFrame();
+            frame != nullptr && frame->m_hWnd != nullptr) {
+            frame->OnUpdateFrameTitle(TRUE);
+        }
+    }
 }
+
+// SetPathName (full path, title and recent-file entry) is in document_files.cpp.
 
 void CDocument::AddView(CView* pView) {
     if (std::find(m_viewList.begin(), m_viewList.end(), pView) == m_viewList.end()) {
@@ -52,4 +63,6 @@ BOOL CDocument::OnNewDocument() {
 
 void CDocument::Serialize(CArchive& /*ar*/) {}
 
-void CDocument::OnCloseDocument() { DeleteContents(); }
+void CDocument::OnCloseDocument() {
+    DeleteContents();
+}

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "calc/prescaler.h"
 #include "calc/result.h"
@@ -11,6 +12,10 @@ namespace quarvel {
 
 // The two texts that Calculate CDV writes into the form.
 struct CdvResult {
+    CdvResult() = default;
+    CdvResult(std::string&& cdv, std::string&& bcr)
+        : cdvText(std::move(cdv)), bcrText(std::move(bcr)) {}
+
     std::string cdvText;
     std::string bcrText;
 

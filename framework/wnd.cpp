@@ -18,16 +18,28 @@ END_MESSAGE_MAP()
 namespace {
 
 // Records the message being handled, so that Default() can pass it on.
+// The innermost message any window is handling, for AfxGetCurrentMessage.
+const MSG* g_innermostMessage = nullptr;
+
 class CurrentMessage {
 public:
-    CurrentMessage(MSG& slot, const MSG& msg) : m_slot(slot), m_saved(slot) { slot = msg; }
-    ~CurrentMessage() { m_slot = m_saved; }
+    CurrentMessage(MSG& slot, const MSG& msg)
+        : m_slot(slot), m_saved(slot), m_msg(msg), m_outer(g_innermostMessage) {
+        slot = msg;
+        g_innermostMessage = &m_msg;
+    }
+    ~CurrentMessage() {
+        m_slot = m_saved;
+        g_innermostMessage = m_outer;
+    }
     CurrentMessage(const CurrentMessage&) = delete;
     CurrentMessage& operator=(const CurrentMessage&) = delete;
 
 private:
     MSG& m_slot;
     MSG m_saved;
+    MSG m_msg;  // lives on the stack, also when the window's object goes meanwhile
+    const MSG* m_outer;
 };
 
 // An update request that only records whether the command is enabled.
@@ -232,6 +244,8 @@ void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam,
         }
     }
 }
+
+const MSG* AfxGetCurrentMessage() { return g_innermostMessage; }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     CurrentMessage current(m_currentMsg, MSG{m_hWnd, message, wParam, lParam});

@@ -115,6 +115,10 @@ private:
     MSG m_currentMsg{};
 };
 
+// The message that the innermost window procedure running is handling (a command's
+// WM_COMMAND tells its handler which id it came by); null outside any.
+const MSG* AfxGetCurrentMessage();
+
 constexpr UINT GW_HWNDNEXT = 2;
 constexpr UINT GW_HWNDPREV = 3;
 constexpr UINT GW_CHILD = 5;

@@ -5,9 +5,13 @@
 // message loop and then ExitInstance.
 #pragma once
 
+#include <memory>
+
 #include "framework/cmd_target.h"
 #include "framework/cstring.h"
 #include "framework/wnd.h"
+
+class QPrinter;
 
 class CWinThread : public CCmdTarget {
     DECLARE_DYNAMIC(CWinThread)
@@ -46,6 +50,10 @@ public:
     char** m_argv = nullptr;
 
     int ExitInstance() override;
+
+    // The printer chosen in Print Setup: all printing uses it until the program ends;
+    // it is never stored. Null until then (printing takes the default printer).
+    std::shared_ptr<QPrinter> m_pPrinter;
 
     // The framework's standard commands, for the application's command table.
     void OnFileNew();

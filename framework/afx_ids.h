@@ -64,6 +64,10 @@ constexpr UINT AFX_IDP_FAILED_TO_CREATE_DOC = 61700;
 constexpr UINT AFX_IDP_FAILED_TO_OPEN_DOC = 61701;
 constexpr UINT AFX_IDP_FAILED_TO_SAVE_DOC = 61702;
 constexpr UINT AFX_IDP_ASK_TO_SAVE = 61703;
+// Unregistering, and a command-line print that finds no print command.
+constexpr UINT AFX_IDP_UNREG_DONE = 61709;
+constexpr UINT AFX_IDP_UNREG_FAILURE = 61710;
+constexpr UINT AFX_IDP_PRINT_UNAVAILABLE = 61711;
 // File failures, one text per cause; each names the full path as %1.
 constexpr UINT AFX_IDP_FILE_NONE = 61857;
 constexpr UINT AFX_IDP_FILE_GENERIC = 61858;
@@ -79,3 +83,4 @@ constexpr UINT AFX_IDP_FILE_HARD_IO = 61867;
 constexpr UINT AFX_IDP_FILE_SHARING = 61868;
 constexpr UINT AFX_IDP_FILE_LOCKING = 61869;
 constexpr UINT AFX_IDP_FILE_DISKFULL = 61870;
+constexpr UINT AFX_IDP_FAILED_TO_START_PRINT = 61704;

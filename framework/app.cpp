@@ -6,12 +6,18 @@
 #include <QWidget>
 
 #include "framework/afx_ids.h"
+#include "framework/doc_manager.h"
+#include "framework/recent_file_list.h"
+#include "framework/test_autoclose.h"
 #include "framework/window_class.h"
 
 IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 
 BEGIN_MESSAGE_MAP(CWinApp, CWinThread)
+ON_COMMAND(ID_APP_EXIT, &CWinApp::OnAppExit)
+ON_COMMAND_EX_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16, &CWinApp::OnOpenRecentFile)
+ON_UPDATE_COMMAND_UI(ID_FILE_MRU_FILE1, &CWinApp::OnUpdateRecentFileMenu)
 END_MESSAGE_MAP()
 
 namespace {
@@ -31,7 +37,19 @@ CWinApp::~CWinApp() {
     }
 }
 
-int CWinApp::ExitInstance() { return CWinThread::ExitInstance(); }
+int CWinApp::ExitInstance() {
+    if (!m_bUnregistered) {
+        SaveStdProfileSettings();
+    }
+    return CWinThread::ExitInstance();
+}
+
+// Closing the main window ends the program, just as its close box does.
+void CWinApp::OnAppExit() {
+    if (m_pMainWnd != nullptr && m_pMainWnd->m_hWnd != nullptr) {
+        m_pMainWnd->SendMessage(WM_CLOSE);
+    }
+}
 
 int CWinThread::Run() {
     // Idle processing: whenever the queue has emptied, before the loop waits.
@@ -39,22 +57,25 @@ int CWinThread::Run() {
     bool inIdle = false;
     QMetaObject::Connection idle;
     if (dispatcher != nullptr) {
-        idle = QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, [this, &inIdle]() {
-            if (inIdle) {
-                return;
-            }
-            inIdle = true;
-            for (LONG n = 0; OnIdle(n) && n < 16; ++n) {
-            }
-            inIdle = false;
-        });
+        idle = QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock,
+                                [this, &inIdle]() {
+                                    if (inIdle) {
+                                        return;
+                                    }
+                                    inIdle = true;
+                                    for (LONG n = 0; OnIdle(n) && n < 16; ++n) {
+                                    }
+                                    inIdle = false;
+                                });
     }
     const int code = QApplication::exec();
     QObject::disconnect(idle);
     return code;
 }
 
-int CWinThread::ExitInstance() { return 0; }
+int CWinThread::ExitInstance() {
+    return 0;
+}
 
 BOOL CWinThread::PreTranslateMessage(MSG* pMsg) {
     for (CWnd* wnd = CWnd::FromHandle(pMsg->hwnd); wnd != nullptr; wnd = wnd->GetParent()) {
@@ -67,8 +88,8 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg) {
 
 BOOL CWinThread::OnIdle(LONG lCount) {
     if (lCount == 0) {
-        if (CWnd* main = GetMainWnd(); main != nullptr && main->m_hWnd != nullptr &&
-                                       main->IsWindowVisible()) {
+        if (CWnd* main = GetMainWnd();
+            main != nullptr && main->m_hWnd != nullptr && main->IsWindowVisible()) {
             main->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
             main->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE);
         }
@@ -76,11 +97,17 @@ BOOL CWinThread::OnIdle(LONG lCount) {
     return FALSE;
 }
 
-CWinApp* AfxGetApp() { return g_app; }
+CWinApp* AfxGetApp() {
+    return g_app;
+}
 
-CWnd* AfxGetMainWnd() { return g_app != nullptr ? g_app->GetMainWnd() : nullptr; }
+CWnd* AfxGetMainWnd() {
+    return g_app != nullptr ? g_app->GetMainWnd() : nullptr;
+}
 
-LPCTSTR AfxGetAppName() { return g_app != nullptr ? static_cast<LPCTSTR>(g_app->m_pszAppName) : ""; }
+LPCTSTR AfxGetAppName() {
+    return g_app != nullptr ? static_cast<LPCTSTR>(g_app->m_pszAppName) : "";
+}
 
 void AfxPostQuitMessage(int nExitCode) {
     QMetaObject::invokeMethod(
@@ -93,13 +120,15 @@ void AfxInitAppNames(CWinApp* pApp, int argc, char** argv) {
     }
     pApp->m_argc = argc;
     pApp->m_argv = argv;
-    const QString exe = argc > 0 ? QFileInfo(QString::fromLocal8Bit(argv[0])).completeBaseName()
-                                 : QString("app");
+    const QString exe =
+        argc > 0 ? QFileInfo(QString::fromLocal8Bit(argv[0])).completeBaseName() : QString("app");
     pApp->m_pszExeName = CString(exe.toStdString());
     if (!pApp->m_bNameGiven) {
         CString title;
         pApp->m_pszAppName = title.LoadString(AFX_IDS_APP_TITLE) ? title : pApp->m_pszExeName;
     }
+    // Until SetRegistryKey the profile is an INI file named after the executable.
+    pApp->m_pszProfileName = pApp->m_pszExeName + ".INI";
     QCoreApplication::setApplicationName(AfxQString(pApp->m_pszAppName));
 }
 
@@ -110,6 +139,7 @@ int AfxWinMain(int argc, char** argv) {
         return 1;
     }
     AfxInitAppNames(app, argc, argv);
+    AfxStartTestAutoClose();
     int code = 0;
     if (app->InitInstance()) {
         code = app->Run();

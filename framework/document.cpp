@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/afx_ids.h"
+#include "framework/doc_template.h"
 #include "framework/frame_wnd.h"
 #include "framework/view.h"
 
@@ -16,6 +17,9 @@ END_MESSAGE_MAP()
 CDocument::~CDocument() {
     for (CView* view : m_viewList) {
         view->m_pDocument = nullptr;
+    }
+    if (m_pDocTemplate != nullptr) {
+        m_pDocTemplate->RemoveDocument(this);
     }
 }
 
@@ -44,6 +48,10 @@ void CDocument::RemoveView(CView* pView) {
     if (pView->m_pDocument == this) {
         pView->m_pDocument = nullptr;
     }
+    // Documents outside a template belong to whoever made them.
+    if (m_viewList.empty() && m_bAutoDelete && m_pDocTemplate != nullptr) {
+        OnCloseDocument();
+    }
 }
 
 void CDocument::UpdateAllViews(CView* pSender, LPARAM lHint, CObject* pHint) {
@@ -64,5 +72,23 @@ BOOL CDocument::OnNewDocument() {
 void CDocument::Serialize(CArchive& /*ar*/) {}
 
 void CDocument::OnCloseDocument() {
+    // Destroying the frames removes the views, which must not close the document a
+    // second time from inside this loop.
+    const BOOL bAutoDelete = m_bAutoDelete;
+    m_bAutoDelete = FALSE;
+    while (!m_viewList.empty()) {
+        CView* view = m_viewList.front();
+        CFrameWnd* frame = view->GetParentFrame();
+        if (frame != nullptr && frame->m_hWnd != nullptr) {
+            frame->DestroyWindow();
+        }
+        if (!m_viewList.empty() && m_viewList.front() == view) {
+            RemoveView(view);  // a view outside any frame just lets go
+        }
+    }
+    m_bAutoDelete = bAutoDelete;
     DeleteContents();
+    if (m_bAutoDelete && m_pDocTemplate != nullptr) {
+        delete this;
+    }
 }

@@ -26,6 +26,7 @@ public:
     void SetModifiedFlag(BOOL bModified = TRUE) { m_bModified = bModified; }
 
     void AddView(CView* pView);
+    // A template's document closes itself (OnCloseDocument) when its last view goes.
     void RemoveView(CView* pView);
     const std::vector<CView*>& GetViews() const { return m_viewList; }
     // Sends the initial update to every view.
@@ -48,16 +49,19 @@ public:
     // The framework's Save and Save As commands, bound in CDocument's table.
     void OnFileSave();
     void OnFileSaveAs();
-    // Called when the document's frame and views are going away.
+    // Destroys the document's frames with their views, empties the document and, for
+    // a document its template made (m_bAutoDelete), deletes it.
     virtual void OnCloseDocument();
 
     CDocTemplate* m_pDocTemplate = nullptr;
+    // A document made by a template is deleted when it closes; the template turns this
+    // off while it deals with the document itself.
+    BOOL m_bAutoDelete = TRUE;
 
 protected:
     CString m_strTitle;
     CString m_strPathName;
     BOOL m_bModified = FALSE;
-    BOOL m_bAutoDelete = TRUE;
     std::vector<CView*> m_viewList;
 
     DECLARE_MESSAGE_MAP()

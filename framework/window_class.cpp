@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QResizeEvent>
+#include <deque>
 #include <string>
 #include <unordered_map>
 
@@ -12,8 +13,10 @@
 
 namespace {
 
-std::vector<WindowClass>& Classes() {
-    static std::vector<WindowClass> classes;
+// A deque: windows keep pointers to their class, and registering another class must
+// not move the ones already registered.
+std::deque<WindowClass>& Classes() {
+    static std::deque<WindowClass> classes;
     return classes;
 }
 

@@ -18,16 +18,14 @@ void ReportUnexpected(UINT nMessageID) {
     AfxMessageBox(nMessageID, MB_OK | MB_ICONWARNING);
 }
 
-void AfxAddToRecentFileList(LPCTSTR /*lpszPathName*/) {}
-
 }  // namespace
 
 void CDocument::SetPathName(LPCTSTR lpszPathName, BOOL bAddToMRU) {
     const QFileInfo info(AfxQString(lpszPathName));
     m_strPathName = CString(info.absoluteFilePath().toStdString());
     SetTitle(CString(info.fileName().toStdString()));
-    if (bAddToMRU) {
-        AfxAddToRecentFileList(m_strPathName);
+    if (CWinApp* app = AfxGetApp(); bAddToMRU && app != nullptr) {
+        app->AddToRecentFileList(m_strPathName);
     }
 }
 

@@ -34,6 +34,9 @@ public:
     // Settles the printer: the print dialog for Print, none for print-direct and
     // preview (unless there is no printer). FALSE abandons printing or preview.
     BOOL DoPreparePrinting(CPrintInfo* pInfo);
+    // Prepares the device for a page. While printing, a maximum page of 65535 means
+    // that no count was given: page 1 prints and then printing stops.
+    virtual void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr);
 
     // The framework's standard print commands (bound in a view's table).
     void OnFilePrint();

@@ -132,10 +132,16 @@ WindowData& AfxRegisterWindow(HWND hWnd, const WindowClass* windowClass, HWND pa
     data.exStyle = exStyle;
     if (inserted) {
         data.order = g_nextOrder++;
-        QObject::connect(hWnd, &QObject::destroyed, [hWnd]() { AfxForgetWindow(hWnd); });
+        QObject::connect(hWnd, &QObject::destroyed, &WindowEventBridge::Instance(),
+                         [hWnd]() { AfxForgetWindow(hWnd); });
         hWnd->installEventFilter(&WindowEventBridge::Instance());
     }
     return data;
+}
+
+void AfxStopWatchingDestruction(HWND hWnd) {
+    // Only the layer's own connection: Qt's (accessibility, buddies) must stay.
+    QObject::disconnect(hWnd, &QObject::destroyed, &WindowEventBridge::Instance(), nullptr);
 }
 
 std::vector<HWND> AfxChildWindows(HWND hWnd) {

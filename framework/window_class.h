@@ -49,6 +49,9 @@ WindowData& AfxRegisterWindow(HWND hWnd, const WindowClass* windowClass, HWND pa
 // Drops the record of a window that is being destroyed: its objects let go of it,
 // and a permanent object gets PostNcDestroy.
 void AfxForgetWindow(HWND hWnd);
+// Keeps a window's later widget destruction from forgetting it again (for windows
+// that DestroyWindow forgets itself).
+void AfxStopWatchingDestruction(HWND hWnd);
 
 // The direct child windows of a window, in creation order.
 std::vector<HWND> AfxChildWindows(HWND hWnd);

@@ -201,7 +201,7 @@ BOOL CWnd::DestroyWindow() {
     hWnd->hide();
     for (HWND w : doomed) {
         // Disconnecting first keeps the later destruction from reporting twice.
-        QObject::disconnect(w, &QObject::destroyed, nullptr, nullptr);
+        AfxStopWatchingDestruction(w);
     }
     // The widget itself goes once control has returned to the event loop: this may
     // run inside one of its own event handlers.

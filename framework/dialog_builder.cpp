@@ -66,6 +66,33 @@ bool IsTextLabel(HWND hWnd) {
            !static_cast<QLabel*>(hWnd)->text().isEmpty();
 }
 
+QLabel* FindFieldLabel(HWND hField) {
+    const WindowData* data = AfxGetWindowData(hField);
+    if (data == nullptr) {
+        return nullptr;
+    }
+    const QRect field = hField->geometry();
+    QLabel* left = nullptr;
+    QLabel* above = nullptr;
+    for (HWND sibling : AfxChildWindows(data->parent)) {
+        if (sibling == hField || !IsTextLabel(sibling)) {
+            continue;
+        }
+        auto* label = static_cast<QLabel*>(sibling);
+        const QRect r = label->geometry();
+        const bool sameLine = r.top() <= field.bottom() && r.bottom() >= field.top();
+        const bool overlapsColumn = r.left() <= field.right() && r.right() >= field.left();
+        if (sameLine && r.right() < field.left() &&
+            (left == nullptr || r.right() > left->geometry().right())) {
+            left = label;
+        } else if (overlapsColumn && r.bottom() < field.top() &&
+                   (above == nullptr || r.bottom() > above->geometry().bottom())) {
+            above = label;
+        }
+    }
+    return left != nullptr ? left : above;
+}
+
 }  // namespace
 
 QFont AfxDialogFont(const DialogTemplate& dialogTemplate) {
@@ -177,39 +204,21 @@ BOOL AfxCreateDialogControls(HWND hDialog, const DialogTemplate& dialogTemplate,
             fields.push_back(hControl);
         }
     }
+    // The name for platforms that read it from the field; the label's buddy for those
+    // that relate fields to their labels (which is how combo boxes get theirs). A label
+    // over two fields relates to the list.
     for (HWND field : fields) {
-        const std::string label = AfxFieldLabel(field);
-        if (!label.empty()) {
-            field->setAccessibleName(AfxQString(label.c_str()));
+        if (QLabel* label = FindFieldLabel(field)) {
+            field->setAccessibleName(label->text());
+            if (label->buddy() == nullptr || ClassOf(field) == "ComboBox") {
+                label->setBuddy(field);
+            }
         }
     }
     return TRUE;
 }
 
 std::string AfxFieldLabel(HWND hField) {
-    const WindowData* data = AfxGetWindowData(hField);
-    if (data == nullptr) {
-        return {};
-    }
-    const QRect field = hField->geometry();
-    const QLabel* left = nullptr;
-    const QLabel* above = nullptr;
-    for (HWND sibling : AfxChildWindows(data->parent)) {
-        if (sibling == hField || !IsTextLabel(sibling)) {
-            continue;
-        }
-        const auto* label = static_cast<const QLabel*>(sibling);
-        const QRect r = label->geometry();
-        const bool sameLine = r.top() <= field.bottom() && r.bottom() >= field.top();
-        const bool overlapsColumn = r.left() <= field.right() && r.right() >= field.left();
-        if (sameLine && r.right() < field.left() &&
-            (left == nullptr || r.right() > left->geometry().right())) {
-            left = label;
-        } else if (overlapsColumn && r.bottom() < field.top() &&
-                   (above == nullptr || r.bottom() > above->geometry().bottom())) {
-            above = label;
-        }
-    }
-    const QLabel* chosen = left != nullptr ? left : above;
-    return chosen != nullptr ? chosen->text().toStdString() : std::string();
+    const QLabel* label = FindFieldLabel(hField);
+    return label != nullptr ? label->text().toStdString() : std::string();
 }

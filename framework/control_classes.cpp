@@ -1,10 +1,14 @@
 // The control window classes: which widget realises each kind of control, and the
 // class procedures that answer the control messages.
 #include <QApplication>
+#include <QBuffer>
 #include <QGroupBox>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
+#include <cstdlib>
+#include <limits>
 
 #include "framework/afx_messages.h"
 #include "framework/afx_styles.h"
@@ -187,12 +191,26 @@ QWidget* CreateStatic(const CREATESTRUCT& cs, QWidget* parent) {
 // An SS_ICON static shows the icon resource its text names, at the icon's size.
 void ShowIcon(QLabel* label, UINT iconId) {
     const std::span<const BYTE> bytes = AfxFindIcon(iconId);
+    // An icon file holds several sizes; a static shows the standard 32 x 32 one.
+    constexpr int kIconSize = 32;
     QPixmap pixmap;
-    if (!bytes.empty()) {
-        pixmap.loadFromData(bytes.data(), static_cast<uint>(bytes.size()), "ICO");
+    QByteArray data(reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size()));
+    QBuffer buffer(&data);
+    QImageReader reader(&buffer, "ICO");
+    int bestDistance = std::numeric_limits<int>::max();
+    for (int i = 0; !bytes.empty() && i < reader.imageCount(); ++i) {
+        if (!reader.jumpToImage(i)) {
+            break;
+        }
+        const QImage image = reader.read();
+        const int distance = std::abs(image.width() - kIconSize);
+        if (!image.isNull() && distance < bestDistance) {
+            bestDistance = distance;
+            pixmap = QPixmap::fromImage(image);
+        }
     }
     if (pixmap.isNull()) {
-        pixmap = QApplication::windowIcon().pixmap(32, 32);
+        pixmap = QApplication::windowIcon().pixmap(kIconSize, kIconSize);
     }
     label->setPixmap(pixmap);
     if (!pixmap.isNull()) {

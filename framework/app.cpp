@@ -8,6 +8,7 @@
 #include "framework/afx_ids.h"
 #include "framework/doc_manager.h"
 #include "framework/recent_file_list.h"
+#include "framework/resources.h"
 #include "framework/test_autoclose.h"
 #include "framework/window_class.h"
 
@@ -130,6 +131,13 @@ void AfxInitAppNames(CWinApp* pApp, int argc, char** argv) {
     // Until SetRegistryKey the profile is an INI file named after the executable.
     pApp->m_pszProfileName = pApp->m_pszExeName + ".INI";
     QCoreApplication::setApplicationName(AfxQString(pApp->m_pszAppName));
+    if (const VersionInfo* version = AfxGetResources().version) {
+        QCoreApplication::setApplicationVersion(QString("%1.%2.%3.%4")
+                                                    .arg(version->productVersion[0])
+                                                    .arg(version->productVersion[1])
+                                                    .arg(version->productVersion[2])
+                                                    .arg(version->productVersion[3]));
+    }
 }
 
 int AfxWinMain(int argc, char** argv) {

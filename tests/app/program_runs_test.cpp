@@ -41,11 +41,9 @@ ProgramRun RunQuarvel(const QStringList& args, const ScopedConfigHome& home,
     }
     run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     run.errors = QString::fromUtf8(process.readAllStandardError());
-    static const QRegularExpression box(R"(^autoclose: box "(.*)"
-                                        "(.*)" $) ");
-        static const QRegularExpression
-        window(R"(^autoclose: window "(.*)"(shown | hidden) $) ");
-        for (const QString& line : run.errors.split('\n')) {
+    static const QRegularExpression box(R"re(^autoclose: box "(.*)" "(.*)"$)re");
+    static const QRegularExpression window(R"re(^autoclose: window "(.*)" (shown|hidden)$)re");
+    for (const QString& line : run.errors.split('\n')) {
         if (auto m = box.match(line); m.hasMatch()) {
             run.boxes << m.captured(1) + ": " + m.captured(2);
         } else if (auto w = window.match(line); w.hasMatch()) {

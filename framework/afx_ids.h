@@ -52,6 +52,12 @@ constexpr UINT ID_VIEW_TOOLBAR = 59392;
 constexpr UINT ID_VIEW_STATUS_BAR = 59393;
 constexpr UINT AFX_IDW_TOOLBAR = 59392;
 constexpr UINT AFX_IDW_STATUS_BAR = 59393;
+// The sides of a frame where bars dock, and the floating state.
+constexpr UINT AFX_IDW_DOCKBAR_TOP = 0xE81B;
+constexpr UINT AFX_IDW_DOCKBAR_LEFT = 0xE81C;
+constexpr UINT AFX_IDW_DOCKBAR_RIGHT = 0xE81D;
+constexpr UINT AFX_IDW_DOCKBAR_BOTTOM = 0xE81E;
+constexpr UINT AFX_IDW_DOCKBAR_FLOAT = 0xE81F;
 // The first view pane of a frame.
 constexpr UINT AFX_IDW_PANE_FIRST = 59648;
 

@@ -86,6 +86,8 @@ constexpr DWORD CBRS_ALIGN_ANY = 0x0000F000;
 constexpr DWORD CBRS_TOP = CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM;
 constexpr DWORD CBRS_BOTTOM = CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP;
 constexpr DWORD CBRS_GRIPPER = 0x00400000;
+// The bits of a bar's style that belong to the bar rather than to its window.
+constexpr DWORD CBRS_ALL = 0x0040FFFF;
 
 // Toolbar control styles.
 constexpr DWORD TBSTYLE_FLAT = 0x0800;

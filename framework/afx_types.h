@@ -18,9 +18,14 @@ using LRESULT = std::intptr_t;
 using LPCTSTR = const char*;
 using LPTSTR = char*;
 using INT_PTR = std::intptr_t;
+using UINT_PTR = std::uintptr_t;
+using SHORT = std::int16_t;
 
 // A window handle is the widget that realises the window.
 using HWND = QWidget*;
+// A menu handle is the drop-down menu that realises it.
+class QMenu;
+using HMENU = QMenu*;
 
 constexpr BOOL TRUE = 1;
 constexpr BOOL FALSE = 0;

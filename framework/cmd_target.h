@@ -4,6 +4,9 @@
 #include "framework/message_map.h"
 #include "framework/object.h"
 
+class CMenu;
+class CWnd;
+
 // Filled instead of calling the handler when a caller only asks whether one exists.
 struct AFX_CMDHANDLERINFO {
     CCmdTarget* pTarget = nullptr;
@@ -48,6 +51,14 @@ public:
 
     UINT m_nID = 0;
     UINT m_nIndex = 0;
+    // A menu item's update: the drop-down menu that is opening and its item count. A
+    // handler that inserts or removes items (the recent-file list) leaves m_nIndex on
+    // the last item it dealt with and sets m_nIndexMax to the menu's new count.
+    CMenu* m_pMenu = nullptr;
+    CMenu* m_pSubMenu = nullptr;
+    UINT m_nIndexMax = 0;
+    // A bar pane or button's update: the bar.
+    CWnd* m_pOther = nullptr;
     BOOL m_bEnableChanged = FALSE;
     BOOL m_bContinueRouting = FALSE;
 

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "framework/afx_messages.h"
@@ -168,6 +169,14 @@ void AfxComboBox::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         KeepClosedHeight();
     }
+}
+
+void AfxComboBox::wheelEvent(QWheelEvent* event) {
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
+    QComboBox::wheelEvent(event);
 }
 
 void AfxComboBox::KeepClosedHeight() {

@@ -82,6 +82,9 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    // The wheel changes the selection only of the list that has the focus, so that
+    // scrolling over a form never picks items by the way.
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void OnUserPick(int index);

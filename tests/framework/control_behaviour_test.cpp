@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTimer>
+#include <QWheelEvent>
 #include <string>
 
 #include "framework/control_widgets.h"
@@ -101,6 +102,25 @@ TEST_F(ControlBehaviour, PickingFromTheListTellsTheParent) {
     EXPECT_EQ(m_combo.GetCurSel(), 0);
     EXPECT_EQ(m_dialog.m_notes,
               (Notes{{kComboFixed, CBN_SELCHANGE}, {kComboFixed, CBN_SELCHANGE}}));
+}
+
+TEST_F(ControlBehaviour, TheWheelPicksOnlyInTheFocusedList) {
+    m_combo.SetCurSel(0);
+    QWidget* combo = Widget(m_dialog, kComboFixed);
+    const auto roll = [combo]() {
+        const QPointF at(combo->width() / 2.0, combo->height() / 2.0);
+        QWheelEvent wheel(at, combo->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(combo, &wheel);
+    };
+    Field(kEditWide)->setFocus();
+    roll();
+    EXPECT_EQ(m_combo.GetCurSel(), 0);
+    EXPECT_TRUE(m_dialog.m_notes.empty());
+    Field(kComboFixed)->setFocus();
+    roll();
+    EXPECT_EQ(m_combo.GetCurSel(), 1);
+    EXPECT_EQ(m_dialog.m_notes, (Notes{{kComboFixed, CBN_SELCHANGE}}));
 }
 
 TEST_F(ControlBehaviour, TypingIntoAListsFieldLeavesItWithoutSelectionSilently) {

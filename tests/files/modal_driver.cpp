@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
@@ -78,7 +79,31 @@ void PressButton(QWidget* dialog, const QString& text) {
     dialog->close();
 }
 
+namespace {
+
+// The file dialog lists its folder in the background and then sets its name field
+// again; steps act once that has happened.
+void LetFileDialogSettle(QWidget* fileDialog) {
+    auto* model = fileDialog->findChild<QFileSystemModel*>();
+    auto* dialog = qobject_cast<QFileDialog*>(fileDialog);
+    if (model == nullptr || dialog == nullptr) {
+        return;
+    }
+    const QString folder = dialog->directory().absolutePath();
+    for (int tries = 0; tries < 100; ++tries) {
+        const QModelIndex root = model->index(folder);
+        if (root.isValid() && !model->canFetchMore(root)) {
+            break;
+        }
+        QTest::qWait(20);
+    }
+    QTest::qWait(100);
+}
+
+}  // namespace
+
 void EnterFileName(QWidget* fileDialog, const QString& name) {
+    LetFileDialogSettle(fileDialog);
     auto* edit = fileDialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     if (edit == nullptr) {
         fileDialog->close();
@@ -88,9 +113,17 @@ void EnterFileName(QWidget* fileDialog, const QString& name) {
     // in, and an open list would swallow the click on the button; typing goes
     // without it.
     edit->setCompleter(nullptr);
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, name);
+    // The dialog sets its name field itself once the folder's listing has come in;
+    // type again until the name stays.
+    for (int tries = 0; tries < 20; ++tries) {
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, name);
+        QTest::qWait(50);
+        if (edit->text() == name) {
+            break;
+        }
+    }
     auto* buttons = fileDialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
     for (QAbstractButton* button :
          buttons != nullptr ? buttons->buttons() : QList<QAbstractButton*>{}) {
@@ -103,6 +136,7 @@ void EnterFileName(QWidget* fileDialog, const QString& name) {
 }
 
 QString ProposedFileName(QWidget* fileDialog) {
+    LetFileDialogSettle(fileDialog);
     auto* dialog = qobject_cast<QFileDialog*>(fileDialog);
     auto* edit = fileDialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     if (dialog == nullptr || edit == nullptr) {

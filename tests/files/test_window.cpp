@@ -17,6 +17,8 @@ ON_COMMAND(ID_FILE_PRINT_PREVIEW, &CView::OnFilePrintPreview)
 END_MESSAGE_MAP()
 
 BEGIN_MESSAGE_MAP(CTestApp, CWinApp)
+ON_COMMAND(ID_FILE_NEW, &CWinApp::OnFileNew)
+ON_COMMAND(ID_FILE_OPEN, &CWinApp::OnFileOpen)
 ON_COMMAND(ID_FILE_PRINT_SETUP, &CWinApp::OnFilePrintSetup)
 END_MESSAGE_MAP()
 
@@ -47,6 +49,14 @@ int CTestView::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     auto* layout = new QVBoxLayout(m_hWnd);
     layout->addWidget(m_edit);
     return 0;
+}
+
+void CTestView::OnInitialUpdate() {
+    ++m_initialUpdates;
+    if (m_edit != nullptr) {
+        m_edit->clear();
+    }
+    CView::OnInitialUpdate();
 }
 
 BOOL CTestView::OnPreparePrinting(CPrintInfo* pInfo) {

@@ -33,6 +33,10 @@ public:
     // Runs inside OnPrint, while the job is printing.
     std::function<void()> m_duringPrint;
 
+    int m_initialUpdates = 0;
+    // The form's defaults: the field empties.
+    void OnInitialUpdate() override;
+
     BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
     void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
     void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo) override;
@@ -45,6 +49,8 @@ protected:
 };
 
 class CTestApp : public CWinApp {
+public:
+    CTestApp() : CWinApp("Quarvel") {}
     DECLARE_MESSAGE_MAP()
 };
 

@@ -1,6 +1,7 @@
 #include "test_printer_server.h"
 
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -10,6 +11,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QThread>
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <thread>
@@ -83,6 +85,14 @@ bool TestPrinterServer::Start() {
         return false;
     }
     const QString pid = QString::number(::getpid());
+    // Settings left by test programs that were killed before they could clean up.
+    const QDir configFolder(QString::fromLatin1(kBackendConfigFolder));
+    for (const QString& name : configFolder.entryList({"cups-pdf-quarvel-test-*.conf"})) {
+        const QString owner = name.section('-', 4).section('.', 0, 0);
+        if (::kill(static_cast<pid_t>(owner.toLongLong()), 0) != 0 && errno == ESRCH) {
+            QFile::remove(configFolder.filePath(name));
+        }
+    }
     m_configName =
         QString::fromLatin1(kBackendConfigFolder) + "/cups-pdf-quarvel-test-" + pid + ".conf";
     char pattern[] = "/tmp/quarvel-cups-XXXXXX";
@@ -133,6 +143,8 @@ bool TestPrinterServer::Start() {
 
     const pid_t child = ::fork();
     if (child == 0) {
+        // The scheduler goes with the test program, however that ends.
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
         const QByteArray program = QFile::encodeName(cupsd);
         const QByteArray conf = QFile::encodeName(dir.filePath("cupsd.conf"));
         const QByteArray files = QFile::encodeName(dir.filePath("cups-files.conf"));

@@ -66,6 +66,12 @@ TEST_F(ProgramPrinting, PrintSwitchPrintsOneBlankPageOnTheDefaultPrinterAndEnds)
     EXPECT_TRUE(PdfIsBlank(pdfs.first()));
     EXPECT_TRUE(QFileInfo(pdfs.first()).fileName().startsWith("settings"))
         << pdfs.first().toStdString();
+    // QUARVEL_SAMPLE_DIR, when set, keeps the printed page for people to look at.
+    if (const QByteArray keep = qgetenv("QUARVEL_SAMPLE_DIR"); !keep.isEmpty()) {
+        const QString sample = QString::fromLocal8Bit(keep) + "/printed-page.pdf";
+        QFile::remove(sample);
+        QFile::copy(pdfs.first(), sample);
+    }
     const QStringList jobs = TestPrinterServer::Instance().JobNames();
     ASSERT_FALSE(jobs.isEmpty());
     EXPECT_TRUE(jobs.last().startsWith("QuarvelPDF-")) << jobs.join(' ').toStdString();

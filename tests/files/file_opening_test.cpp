@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -189,6 +190,44 @@ TEST_F(FileOpening, NewNeverAsksAndResetsTheForm) {
     EXPECT_EQ(Caption(), "Untitled - Quarvel");
     EXPECT_TRUE(Doc()->GetPathName().IsEmpty());
     EXPECT_TRUE(View()->m_edit->text().isEmpty());
+}
+
+// The program never modifies its document, but a modified document is asked about
+// before it goes: Cancel keeps it, No lets it go, Yes saves it first.
+TEST_F(FileOpening, AModifiedDocumentIsAskedAboutBeforeItGoes) {
+    Write(Path("doc"), "");
+    OpenThroughDialog(Path("doc"));
+    struct Case {
+        const char* answer;
+        bool saveAs;
+        std::string caption;
+    };
+    const Case cases[] = {{"Cancel", false, "doc - Quarvel"},
+                          {"&No", false, "Untitled - Quarvel"},
+                          {"&Yes", true, "Untitled - Quarvel"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.answer);
+        Doc()->SetModifiedFlag(TRUE);
+        std::string question;
+        std::vector<ModalDriver::Step> steps = {[&](QWidget* box) {
+            question = MessageText(box);
+            PressButton(box, c.answer);
+        }};
+        if (c.saveAs) {
+            steps.push_back([this](QWidget* dialog) { EnterFileName(dialog, Path("saved")); });
+        }
+        ModalDriver driver(steps);
+        Command(ID_FILE_NEW);
+        ASSERT_TRUE(driver.AllDone());
+        EXPECT_EQ(question, "Save changes to " +
+                                (c.saveAs ? std::string("Untitled") : Path("doc").toStdString()) +
+                                "?");
+        EXPECT_EQ(Caption(), c.caption);
+        if (c.saveAs) {
+            EXPECT_TRUE(QFileInfo::exists(Path("saved")));
+        }
+    }
+    EXPECT_FALSE(Doc()->IsModified());
 }
 
 // A file that cannot be opened: the message names the full path; the document keeps

@@ -55,6 +55,7 @@ public:
     // SetRegistryKey, and the profile's name ("<exe>.INI" until then).
     CString m_pszRegistryKey;
     CString m_pszProfileName;
+    // How the main window is first shown (SW_*); -1 once it has been.
     int m_nCmdShow = SW_SHOWNORMAL;
     int m_argc = 0;
     char** m_argv = nullptr;

@@ -205,8 +205,16 @@ void CFrameWnd::InitialUpdateFrame(CDocument* /*pDoc*/, BOOL bMakeVisible) {
         SetActiveView(m_pViewActive);
     }
     if (bMakeVisible) {
+        // The show state the program was started with is for the main window's first
+        // showing; later New and Open leave a shown window as the user has put it.
         CWinApp* app = AfxGetApp();
-        ShowWindow(app != nullptr && this == app->m_pMainWnd ? app->m_nCmdShow : SW_SHOW);
+        if (app != nullptr && this == app->m_pMainWnd && app->m_nCmdShow != -1) {
+            ShowWindow(std::exchange(app->m_nCmdShow, -1));
+        } else if (IsIconic()) {
+            ShowWindow(SW_RESTORE);
+        } else if (!IsWindowVisible()) {
+            ShowWindow(SW_SHOW);
+        }
     }
     OnUpdateFrameTitle(TRUE);
 }

@@ -148,6 +148,18 @@ TEST_F(TemplateTest, OpenTakesTheFullPathAndItsNameAndAgainOnlyActivates) {
     EXPECT_EQ(View()->m_initialUpdates, 3);
 }
 
+TEST_F(TemplateTest, TheStartUpShowStateIsForTheFirstShowingOnly) {
+    m_app.m_nCmdShow = SW_SHOWMAXIMIZED;
+    m_app.OnFileNew();
+    EXPECT_TRUE(m_app.m_pMainWnd->IsZoomed());
+    m_app.OnFileNew();
+    EXPECT_TRUE(m_app.m_pMainWnd->IsZoomed());
+    m_app.m_pMainWnd->ShowWindow(SW_SHOWMINIMIZED);
+    m_app.OpenDocumentFile(MakeFile("a.txt").toUtf8().constData());
+    EXPECT_FALSE(m_app.m_pMainWnd->IsIconic());
+    EXPECT_TRUE(m_app.m_pMainWnd->IsWindowVisible());
+}
+
 TEST_F(TemplateTest, AFirstNewThatFailsLeavesNoWindowAndNoDocument) {
     g_newDocumentResult = FALSE;
     m_app.OnFileNew();

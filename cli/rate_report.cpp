@@ -1,32 +1,8 @@
 #include "cli/rate_report.h"
 
 #include <cmath>
-#include <cstdio>
-
-#include "calc/calculations.h"
 
 namespace quarvel::cli {
-
-RateReport ReportRate(std::int32_t clock, std::int32_t cdv, std::int32_t factor,
-                      std::int32_t wanted) {
-    RateReport report;
-    report.wanted = wanted;
-    if (const Result<std::int32_t> actual = ComputeBaudRate(clock, cdv, factor)) {
-        report.actual = *actual;
-        if (wanted != 0) {
-            // A report, not a register value: floating point is fine here.
-            report.errorPercent = (double(*actual) - double(wanted)) / double(wanted) * 100.0;
-        }
-    }
-    return report;
-}
-
-std::string FormatPercent(double percent) {
-    if (std::fabs(percent) < 0.005) return "0.00%";
-    char text[400];  // room for any finite double in fixed notation
-    std::snprintf(text, sizeof text, "%+.2f%%", percent);
-    return text;
-}
 
 double RoundedForJson(double percent) {
     const double rounded = std::round(percent * 10000.0) / 10000.0;

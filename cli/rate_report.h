@@ -1,28 +1,11 @@
 #pragma once
 
-#include <cstdint>
-#include <optional>
-#include <string>
+// The rate report itself is the calculation library's; the command line adds its JSON form.
+#include "calc/rate_report.h"
 
 namespace quarvel::cli {
 
-// How close the CDV found comes to the wanted rate.
-struct RateReport {
-    std::int32_t wanted = 0;
-    // The rate that CDV gives, by the same integer rule as the baud-rate calculation; none when
-    // that rule meets a zero divisor.
-    std::optional<std::int32_t> actual;
-    // (actual - wanted) / wanted in percent; none without an actual rate or with a wanted rate 0.
-    std::optional<double> errorPercent;
-};
-
-RateReport ReportRate(std::int32_t clock, std::int32_t cdv, std::int32_t factor,
-                      std::int32_t wanted);
-
-// "0.00%", "+0.22%", "-3.55%": two decimals, signed unless it rounds to zero.
-std::string FormatPercent(double percent);
-
-// The same value with four decimals for JSON, never "-0.0000".
+// The value of FormatPercent with four decimals for JSON, never "-0.0000".
 double RoundedForJson(double percent);
 
 }  // namespace quarvel::cli

@@ -75,6 +75,8 @@ void CQuarvelView::OnInitialUpdate() {
     m_editMmcrh.EnableWindow(FALSE);
     const auto clock = quarvel::ClockPresetFrequency(kDefaultClockSource);
     m_editClock.SetWindowText(quarvel::FormatDecimal(clock.value_or(0)).c_str());
+    // New and Open put the inputs back without notifications from the controls.
+    ClearStaleRateTips();
 }
 
 void CQuarvelView::OnSelchangeComboClock() {

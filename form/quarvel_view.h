@@ -1,9 +1,11 @@
 // The program's only view: the calculator form in the main window's client area.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "calc/prescaler.h"
+#include "form/cdv_inputs.h"
 #include "framework/controls.h"
 #include "framework/form_view.h"
 #include "res/resource_ids.h"
@@ -46,6 +48,9 @@ protected:
     void OnRadioMmcrh();
     void OnButtonCalcCdv();
     void OnButtonCalcBaud();
+    // After every notification of a control: the rate tips go when what they describe has
+    // changed.
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
 private:
     // A control's text as the calculations see it: at most its first 19 characters.
@@ -53,6 +58,14 @@ private:
     // The first checked prescaler radio button.
     quarvel::PrescalerChoice CheckedPrescaler() const;
     std::string ReadMmcrhFor(quarvel::PrescalerChoice prescaler) const;
+    CdvInputs ReadCdvInputs() const;
+
+    // The tips of the CDV and BCR fields: the rate that the CDV gives and its error against
+    // the wanted rate, while the fields still hold what the calculation read and wrote.
+    void ShowRateTips(const CdvInputs& inputs);
+    void ClearStaleRateTips();
+    RateTipBasis CurrentRateTipBasis() const;
+    std::optional<RateTipBasis> m_rateTipBasis;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -58,30 +58,36 @@ std::string CQuarvelView::ReadMmcrhFor(quarvel::PrescalerChoice prescaler) const
                                                                  : std::string();
 }
 
-void CQuarvelView::OnButtonCalcCdv() {
-    const std::string clockText = ReadField(m_editClock);
-    const int baudIndex = m_comboBaud.GetCurSel();
+CdvInputs CQuarvelView::ReadCdvInputs() const {
+    CdvInputs inputs;
+    inputs.clockText = ReadField(m_editClock);
+    inputs.baudIndex = m_comboBaud.GetCurSel();
     // "OTHER" takes the rate from the baud field. A list without a selection (the
     // user typed into its field) takes the number typed there.
-    std::string typedBaudText;
-    if (baudIndex == quarvel::kOtherBaudIndex) {
-        typedBaudText = ReadField(m_editBaud);
-    } else if (baudIndex < 0) {
-        typedBaudText = ReadField(m_comboBaud);
+    if (inputs.baudIndex == quarvel::kOtherBaudIndex) {
+        inputs.typedBaudText = ReadField(m_editBaud);
+    } else if (inputs.baudIndex < 0) {
+        inputs.typedBaudText = ReadField(m_comboBaud);
     }
-    const quarvel::PrescalerChoice prescaler = CheckedPrescaler();
-    const std::string mmcrhText = ReadMmcrhFor(prescaler);
+    inputs.prescaler = CheckedPrescaler();
+    inputs.mmcrhText = ReadMmcrhFor(inputs.prescaler);
     // A clock list without a selection composes the BCR as "other clock" does.
-    const int clockSource = m_comboClock.GetCurSel();
+    inputs.clockSource = m_comboClock.GetCurSel();
+    return inputs;
+}
 
-    const auto result = quarvel::CalculateCdv(clockText, baudIndex, typedBaudText, prescaler,
-                                              mmcrhText, clockSource);
+void CQuarvelView::OnButtonCalcCdv() {
+    const CdvInputs inputs = ReadCdvInputs();
+    const auto result =
+        quarvel::CalculateCdv(inputs.clockText, inputs.baudIndex, inputs.typedBaudText,
+                              inputs.prescaler, inputs.mmcrhText, inputs.clockSource);
     if (!result) {
         ShowCalcError(*this, result.error());
         return;
     }
     m_editCdv.SetWindowText(result.value().cdvText.c_str());
     m_editBcr.SetWindowText(result.value().bcrText.c_str());
+    ShowRateTips(inputs);
 }
 
 void CQuarvelView::OnButtonCalcBaud() {

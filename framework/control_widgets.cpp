@@ -114,7 +114,11 @@ AfxComboBox::AfxComboBox(DWORD style, int dropHeight, QWidget* parent)
         QObject::disconnect(m_field, &QLineEdit::editingFinished, this, nullptr);
         QObject::disconnect(m_field, &QLineEdit::returnPressed, this, nullptr);
         m_field->SetLimitedToWidth((style & CBS_AUTOHSCROLL) == 0);
-        m_field->m_onUserEdit = [this]() { m_selection = -1; };
+        // Typing leaves the list without a selection; the parent hears of the edit.
+        m_field->m_onUserEdit = [this]() {
+            m_selection = -1;
+            AfxNotifyParent(this, CBN_EDITCHANGE);
+        };
     }
     connect(this, &QComboBox::activated, this, [this](int index) { OnUserPick(index); });
     KeepClosedHeight();

@@ -80,6 +80,9 @@ public:
     int GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const;
     void GetWindowText(CString& rString) const;
     int GetWindowTextLength() const;
+    // The tip shown while the mouse rests on the window; an empty text removes it.
+    void SetToolTipText(LPCTSTR lpszText);
+    void GetToolTipText(CString& rString) const;
     DWORD GetStyle() const;
     DWORD GetExStyle() const;
     BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd);

@@ -123,16 +123,19 @@ TEST_F(ControlBehaviour, TheWheelPicksOnlyInTheFocusedList) {
     EXPECT_EQ(m_dialog.m_notes, (Notes{{kComboFixed, CBN_SELCHANGE}}));
 }
 
-TEST_F(ControlBehaviour, TypingIntoAListsFieldLeavesItWithoutSelectionSilently) {
+TEST_F(ControlBehaviour, TypingIntoAListsFieldLeavesItWithoutSelectionAndNoSelectionChange) {
     m_combo.SetCurSel(0);
     Field(kComboFixed)->setFocus();
     Field(kComboFixed)->selectAll();
-    // Even the text of an item picks nothing, also when the field loses the focus.
+    // Even the text of an item picks nothing, also when the field loses the focus. Each
+    // typed character tells the parent of the edit, never of a selection change.
     QTest::keyClicks(Field(kComboFixed), "two");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(Text(kComboFixed), "two");
     EXPECT_EQ(m_combo.GetCurSel(), CB_ERR);
-    EXPECT_TRUE(m_dialog.m_notes.empty());
+    EXPECT_EQ(m_dialog.m_notes, (Notes{{kComboFixed, CBN_EDITCHANGE},
+                                       {kComboFixed, CBN_EDITCHANGE},
+                                       {kComboFixed, CBN_EDITCHANGE}}));
 }
 
 TEST_F(ControlBehaviour, FieldsThatDoNotScrollStopTakingCharactersWhenFull) {

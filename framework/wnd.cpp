@@ -17,28 +17,22 @@ END_MESSAGE_MAP()
 
 namespace {
 
-// Records the message being handled, so that Default() can pass it on.
-// The innermost message any window is handling, for AfxGetCurrentMessage.
+// The innermost message any window is handling: the one a handler's Default() passes
+// on, and AfxGetCurrentMessage's. It lives on the stack of the window procedure, not in
+// the window's object, which the handler may have deleted (a frame that closes).
 const MSG* g_innermostMessage = nullptr;
 
 class CurrentMessage {
 public:
-    CurrentMessage(MSG& slot, const MSG& msg)
-        : m_slot(slot), m_saved(slot), m_msg(msg), m_outer(g_innermostMessage) {
-        slot = msg;
+    explicit CurrentMessage(const MSG& msg) : m_msg(msg), m_outer(g_innermostMessage) {
         g_innermostMessage = &m_msg;
     }
-    ~CurrentMessage() {
-        m_slot = m_saved;
-        g_innermostMessage = m_outer;
-    }
+    ~CurrentMessage() { g_innermostMessage = m_outer; }
     CurrentMessage(const CurrentMessage&) = delete;
     CurrentMessage& operator=(const CurrentMessage&) = delete;
 
 private:
-    MSG& m_slot;
-    MSG m_saved;
-    MSG m_msg;  // lives on the stack, also when the window's object goes meanwhile
+    MSG m_msg;
     const MSG* m_outer;
 };
 
@@ -248,7 +242,7 @@ void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam,
 const MSG* AfxGetCurrentMessage() { return g_innermostMessage; }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    CurrentMessage current(m_currentMsg, MSG{m_hWnd, message, wParam, lParam});
+    CurrentMessage current(MSG{m_hWnd, message, wParam, lParam});
     LRESULT result = 0;
     if (!OnWndMsg(message, wParam, lParam, &result)) {
         result = DefWindowProc(message, wParam, lParam);
@@ -591,5 +585,6 @@ int CWnd::OnCreate(LPCREATESTRUCT /*lpCreateStruct*/) { return static_cast<int>(
 void CWnd::OnClose() { Default(); }
 
 LRESULT CWnd::Default() {
-    return DefWindowProc(m_currentMsg.message, m_currentMsg.wParam, m_currentMsg.lParam);
+    const MSG* msg = g_innermostMessage;
+    return msg != nullptr ? DefWindowProc(msg->message, msg->wParam, msg->lParam) : 0;
 }

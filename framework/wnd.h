@@ -113,9 +113,6 @@ protected:
     LRESULT Default();
 
     DECLARE_MESSAGE_MAP()
-
-private:
-    MSG m_currentMsg{};
 };
 
 // The message that the innermost window procedure running is handling (a command's

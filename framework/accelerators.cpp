@@ -87,8 +87,9 @@ protected:
 
 private:
     bool IsPropagation(QWidget* widget, const QKeyEvent& key) const {
+        // isAncestorOf counts the widget itself.
         return &key == m_lastEvent && key.type() == m_lastType && m_lastReceiver &&
-               widget->isAncestorOf(m_lastReceiver);
+               widget != m_lastReceiver && widget->isAncestorOf(m_lastReceiver);
     }
 
     static bool MakeKeyMessage(QWidget* widget, const QKeyEvent& key, MSG& msg) {

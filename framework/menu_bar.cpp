@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QMenu>
 #include <QPointer>
+#include <QProxyStyle>
 
 #include "framework/afx_messages.h"
 #include "framework/menu.h"
@@ -20,6 +21,18 @@ void SendToOwner(const QPointer<QWidget>& owner, UINT message, WPARAM wParam, LP
 int PositionIn(QWidget* container, QAction* action) {
     return container != nullptr ? static_cast<int>(container->actions().indexOf(action)) : -1;
 }
+
+// Greyed items can be highlighted too, so that their prompts can be read.
+class MenuStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == QStyle::SH_Menu_AllowActiveAndDisabled) {
+            return 1;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
 
 // A drop-down menu that tells its owner window what happens in it.
 class AfxPopupMenu : public QMenu {
@@ -87,12 +100,13 @@ private:
     QAction* m_lastActive = nullptr;
 };
 
-void FillMenu(QMenu* menu, std::span<const MenuItemTemplate> items, HWND owner) {
+void FillMenu(QMenu* menu, std::span<const MenuItemTemplate> items, HWND owner, QStyle* style) {
+    menu->setStyle(style);
     CMenu* wrapper = CMenu::FromHandle(menu);
     for (const MenuItemTemplate& item : items) {
         if ((item.flags & MF_POPUP) != 0) {
             auto* sub = new AfxPopupMenu(AfxQString(item.text), menu, owner, false);
-            FillMenu(sub, item.popup, owner);
+            FillMenu(sub, item.popup, owner, style);
             wrapper->AppendMenu(item.flags, reinterpret_cast<UINT_PTR>(static_cast<HMENU>(sub)),
                                 item.text);
         } else {
@@ -108,10 +122,12 @@ void AfxFillMenuBar(QMenuBar* bar, std::span<const MenuItemTemplate> items, HWND
     // The menu belongs to the window, also where the desktop offers a global menu bar:
     // the status bar's prompts follow it.
     bar->setNativeMenuBar(false);
+    auto* style = new MenuStyle;
+    style->setParent(bar);
     for (const MenuItemTemplate& item : items) {
         if ((item.flags & MF_POPUP) != 0) {
             auto* popup = new AfxPopupMenu(AfxQString(item.text), bar, owner, true);
-            FillMenu(popup, item.popup, owner);
+            FillMenu(popup, item.popup, owner, style);
             QAction* title = bar->addMenu(popup);
             title->setEnabled((item.flags & (MF_GRAYED | MF_DISABLED)) == 0);
         } else if (item.text != nullptr) {

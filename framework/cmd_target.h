@@ -51,9 +51,9 @@ public:
 
     UINT m_nID = 0;
     UINT m_nIndex = 0;
-    // A menu item's update: the drop-down menu that is opening and its item count. A
-    // handler that inserts or removes items (the recent-file list) leaves m_nIndex on
-    // the last item it dealt with and sets m_nIndexMax to the menu's new count.
+    // A menu item's update: the drop-down menu that is opening, the item's position
+    // and the menu's item count. A handler may insert and remove items around its own
+    // (the recent-file list does): the items it inserts are left as it made them.
     CMenu* m_pMenu = nullptr;
     CMenu* m_pSubMenu = nullptr;
     UINT m_nIndexMax = 0;

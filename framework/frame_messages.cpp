@@ -1,5 +1,8 @@
 // The frame's menus and message pane: command enabling when a drop-down menu opens,
 // the prompts of highlighted items, and the idle text.
+#include <QAction>
+#include <QMenu>
+#include <QPointer>
 #include <string>
 
 #include "framework/frame_wnd.h"
@@ -7,32 +10,34 @@
 #include "framework/resources.h"
 
 void CFrameWnd::OnInitMenuPopup(CMenu* pPopupMenu, UINT /*nIndex*/, BOOL bSysMenu) {
-    if (bSysMenu || pPopupMenu == nullptr) {
+    if (bSysMenu || pPopupMenu == nullptr || pPopupMenu->m_hMenu == nullptr) {
         return;
+    }
+    // Each item that was there when the menu began to open is updated once. An update
+    // handler may insert and remove items (the recent-file list does); those it
+    // inserts are left as it made them, and the walk never loses its place, because
+    // after each update it looks again from the top for an item not yet done.
+    QMenu* menu = pPopupMenu->m_hMenu;
+    QList<QPointer<QAction>> pending;
+    for (QAction* action : menu->actions()) {
+        pending.append(action);
     }
     CMenuCmdUI state;
     state.m_pMenu = pPopupMenu;
-    state.m_nIndexMax = pPopupMenu->GetMenuItemCount();
-    for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; ++state.m_nIndex) {
-        state.m_nID = pPopupMenu->GetMenuItemID(static_cast<int>(state.m_nIndex));
+    for (const QPointer<QAction>& item : pending) {
+        const auto position = item ? menu->actions().indexOf(item.data()) : -1;
+        if (position < 0) {
+            continue;  // removed by an earlier handler
+        }
+        state.m_nIndex = static_cast<UINT>(position);
+        state.m_nIndexMax = pPopupMenu->GetMenuItemCount();
+        state.m_nID = pPopupMenu->GetMenuItemID(static_cast<int>(position));
         // Separators have no command; a nested menu is updated when it opens.
         if (state.m_nID == 0 || state.m_nID == static_cast<UINT>(-1)) {
             continue;
         }
         state.m_pSubMenu = nullptr;
-        const UINT countBefore = state.m_nIndexMax;
         state.DoUpdate(this, m_bAutoMenuEnable);
-        const UINT countNow = pPopupMenu->GetMenuItemCount();
-        if (state.m_nIndexMax == countBefore && countNow != countBefore) {
-            // The handler changed the menu without saying where it stopped: go on after
-            // what it added, or look again at the place of what it removed.
-            if (countNow > countBefore) {
-                state.m_nIndex += countNow - countBefore;
-            } else {
-                --state.m_nIndex;  // wraps below 0 and comes back to 0
-            }
-        }
-        state.m_nIndexMax = countNow;
     }
 }
 

@@ -1,6 +1,7 @@
 #include "main_window_fixture.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTest>
@@ -150,8 +151,11 @@ QMenu* MainWindowTest::OpenMenu(const QString& title) {
     QMenuBar* bar = Window()->menuBar();
     for (QAction* action : bar->actions()) {
         if (action->text() == title) {
-            QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier,
-                              bar->actionGeometry(action).center());
+            // The pointer is where the click is: a menu ignores the pointer until it
+            // has moved away from where the menu opened.
+            const QPoint click = bar->actionGeometry(action).center();
+            QCursor::setPos(bar->mapToGlobal(click));
+            QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, click);
             auto* menu = action->menu<QMenu*>();
             EXPECT_TRUE(QTest::qWaitFor([menu]() { return menu->isVisible(); }));
             return menu;

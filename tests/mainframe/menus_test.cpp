@@ -1,6 +1,7 @@
 // The menu bar: which items are enabled when a menu opens, the View toggles with
 // their check marks, and the "Recent File" placeholder.
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 #include <functional>
 #include <ostream>
@@ -147,6 +148,36 @@ TEST_F(MainWindowTest, RecentFilePlaceholderIsGreyWithoutRecentFiles) {
         EXPECT_EQ(actions[at + 2]->text(), "E&xit");
         CloseMenus();
     }
+}
+
+TEST_F(MainWindowTest, RecentFilesTakeThePlaceOfThePlaceholder) {
+    QTemporaryDir config;
+    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    m_app->SetRegistryKey("Local AppWizard-Generated Applications");
+    m_app->LoadStdProfileSettings(4);
+
+    QMenu* file = OpenMenu("&File");
+    EXPECT_FALSE(Item(file, "Recent File")->isEnabled());  // the list is empty
+    CloseMenus();
+
+    m_app->AddToRecentFileList("/data/a.txt");
+    m_app->AddToRecentFileList("/data/b.txt");
+    for (int opening = 0; opening < 2; ++opening) {
+        file = OpenMenu("&File");
+        QStringList tail;
+        for (qsizetype i = file->actions().size() - 5; i < file->actions().size(); ++i) {
+            QAction* action = file->actions()[i];
+            tail << (action->isSeparator() ? "-" : action->text()) +
+                        (action->isEnabled() ? "" : " (grey)");
+        }
+        EXPECT_EQ(tail, QStringList({"-", "&1 /data/b.txt", "&2 /data/a.txt", "-", "E&xit"}));
+        QTest::mouseMove(
+            file, file->actionGeometry(file->actions()[file->actions().size() - 3]).center());
+        EXPECT_EQ(MessagePane(), "Open this document");
+        CloseMenus();
+    }
+    qputenv("XDG_CONFIG_HOME", savedConfig);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "framework/afx_ids.h"
 #include "framework/doc_manager.h"
+#include "framework/font_config_preload.h"
 #include "framework/recent_file_list.h"
 #include "framework/resources.h"
 #include "framework/test_autoclose.h"
@@ -141,6 +142,7 @@ void AfxInitAppNames(CWinApp* pApp, int argc, char** argv) {
 }
 
 int AfxWinMain(int argc, char** argv) {
+    const AfxFontConfigPreload fontConfig;
     QApplication qtApp(argc, argv);
     CWinApp* app = AfxGetApp();
     if (app == nullptr) {

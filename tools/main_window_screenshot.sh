@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Takes docs/main-window-xvfb.png: the real program under Xvfb with a small window
+# Takes docs/main-window.png: the real program under Xvfb with a small window
 # manager (twm, for the caption), after it has settled and gone idle. Needs the
 # Debian packages xvfb, twm and imagemagick.
 # Usage: tools/main_window_screenshot.sh [build-dir]
@@ -22,4 +22,4 @@ SHOT
 chmod +x "$work/shot.sh"
 xvfb-run -a -s "-screen 0 800x600x24" "$work/shot.sh"
 # The window opens at (50, 50) with its title bar above; 442 x 478 holds the frame.
-convert "$work/root.png" -crop 442x478+48+30 +repage docs/main-window-xvfb.png
+convert "$work/root.png" -crop 442x478+48+30 +repage docs/main-window.png

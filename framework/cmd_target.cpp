@@ -8,7 +8,9 @@ const AFX_MSGMAP* CCmdTarget::GetThisMessageMap() {
     return &map;
 }
 
-const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
+const AFX_MSGMAP* CCmdTarget::GetMessageMap() const {
+    return GetThisMessageMap();
+}
 
 const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT nMessage, UINT nCode, UINT nID) const {
     for (const AFX_MSGMAP* map = GetMessageMap(); map != nullptr;
@@ -50,11 +52,17 @@ void CCmdUI::Enable(BOOL bOn) {
     ApplyEnable(bOn);
 }
 
-void CCmdUI::SetCheck(int nCheck) { ApplyCheck(nCheck); }
+void CCmdUI::SetCheck(int nCheck) {
+    ApplyCheck(nCheck);
+}
 
-void CCmdUI::SetRadio(BOOL bOn) { ApplyRadio(bOn); }
+void CCmdUI::SetRadio(BOOL bOn) {
+    ApplyRadio(bOn);
+}
 
-void CCmdUI::SetText(LPCTSTR lpszText) { ApplyText(lpszText); }
+void CCmdUI::SetText(LPCTSTR lpszText) {
+    ApplyText(lpszText);
+}
 
 BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler) {
     m_bEnableChanged = FALSE;

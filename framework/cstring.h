@@ -10,8 +10,8 @@ class CString {
 public:
     CString() = default;
     CString(const char* text) : m_text(text != nullptr ? text : "") {}  // NOLINT: like a text
-    CString(std::string text) : m_text(std::move(text)) {}             // NOLINT
-    CString(std::string_view text) : m_text(text) {}                   // NOLINT
+    CString(std::string text) : m_text(std::move(text)) {}              // NOLINT
+    CString(std::string_view text) : m_text(text) {}                    // NOLINT
 
     operator LPCTSTR() const { return m_text.c_str(); }  // NOLINT: passes where a text goes
     const std::string& str() const { return m_text; }

@@ -43,69 +43,93 @@ struct AFX_MSGMAP {
     const AFX_MSGMAP_ENTRY* lpEntries;
 };
 
-#define DECLARE_MESSAGE_MAP()                                 \
-protected:                                                    \
-    static const AFX_MSGMAP* GetThisMessageMap();             \
-    const AFX_MSGMAP* GetMessageMap() const override;         \
-                                                              \
+#define DECLARE_MESSAGE_MAP()                         \
+protected:                                            \
+    static const AFX_MSGMAP* GetThisMessageMap();     \
+    const AFX_MSGMAP* GetMessageMap() const override; \
+                                                      \
 private:
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                            \
-    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); }     \
-    const AFX_MSGMAP* theClass::GetThisMessageMap() {                                     \
-        using ThisClass [[maybe_unused]] = theClass;                                      \
-        using TheBaseClass = baseClass;                                                   \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)          \
+    const AFX_MSGMAP* theClass::GetMessageMap() const { \
+        return GetThisMessageMap();                     \
+    }                                                   \
+    const AFX_MSGMAP* theClass::GetThisMessageMap() {   \
+        using ThisClass [[maybe_unused]] = theClass;    \
+        using TheBaseClass = baseClass;                 \
         static const AFX_MSGMAP_ENTRY messageEntries[] = {
-
-#define END_MESSAGE_MAP()                                                                 \
-    {0, 0, 0, 0, nullptr}                                                                 \
-    }                                                                                     \
-    ;                                                                                     \
-    static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap,               \
-                                          &messageEntries[0]};                            \
-    return &messageMap;                                                                   \
+#define END_MESSAGE_MAP()                                                                        \
+    { 0, 0, 0, 0, nullptr }                                                                      \
+    }                                                                                            \
+    ;                                                                                            \
+    static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &messageEntries[0]}; \
+    return &messageMap;                                                                          \
     }
 
 // The body of a handler thunk: `self` is the object, `call` the message.
-#define QUARVEL_MSG_THUNK(body)                                           \
-    [](CCmdTarget * pTarget_, AFX_MSGCALL & call) -> BOOL {               \
-        ThisClass* self = static_cast<ThisClass*>(pTarget_);              \
-        (void)self;                                                       \
-        (void)call;                                                       \
-        body                                                              \
+#define QUARVEL_MSG_THUNK(body)                              \
+    [](CCmdTarget* pTarget_, AFX_MSGCALL& call) -> BOOL {    \
+        ThisClass* self = static_cast<ThisClass*>(pTarget_); \
+        (void)self;                                          \
+        (void)call;                                          \
+        body                                                 \
     }
 
 // Commands (menu, toolbar, accelerator) and control notifications.
-#define ON_COMMAND(id, memberFxn)                                                         \
-    {WM_COMMAND, static_cast<UINT>(CN_COMMAND), static_cast<UINT>(id), static_cast<UINT>(id), \
-     QUARVEL_MSG_THUNK((self->*(memberFxn))(); return TRUE;)},
+#define ON_COMMAND(id, memberFxn)                                                                \
+    {                                                                                            \
+        WM_COMMAND, static_cast<UINT>(CN_COMMAND), static_cast<UINT>(id), static_cast<UINT>(id), \
+            QUARVEL_MSG_THUNK((self->*(memberFxn))(); return TRUE;)                              \
+    }                                                                                            \
+    ,
 
 // BOOL handler(UINT nID): FALSE lets the command go on along the route.
-#define ON_COMMAND_EX(id, memberFxn)                                                      \
-    {WM_COMMAND, static_cast<UINT>(CN_COMMAND), static_cast<UINT>(id), static_cast<UINT>(id), \
-     QUARVEL_MSG_THUNK(return (self->*(memberFxn))(call.nID);)},
+#define ON_COMMAND_EX(id, memberFxn)                                                             \
+    {                                                                                            \
+        WM_COMMAND, static_cast<UINT>(CN_COMMAND), static_cast<UINT>(id), static_cast<UINT>(id), \
+            QUARVEL_MSG_THUNK(return (self->*(memberFxn))(call.nID);)                            \
+    }                                                                                            \
+    ,
 
-#define ON_COMMAND_RANGE(idFirst, idLast, memberFxn)                                      \
-    {WM_COMMAND, static_cast<UINT>(CN_COMMAND), static_cast<UINT>(idFirst),               \
-     static_cast<UINT>(idLast), QUARVEL_MSG_THUNK((self->*(memberFxn))(call.nID); return TRUE;)},
+#define ON_COMMAND_RANGE(idFirst, idLast, memberFxn)                           \
+    {                                                                          \
+        WM_COMMAND, static_cast<UINT>(CN_COMMAND), static_cast<UINT>(idFirst), \
+            static_cast<UINT>(idLast),                                         \
+            QUARVEL_MSG_THUNK((self->*(memberFxn))(call.nID); return TRUE;)    \
+    }                                                                          \
+    ,
 
-#define ON_COMMAND_EX_RANGE(idFirst, idLast, memberFxn)                                   \
-    {WM_COMMAND, static_cast<UINT>(CN_COMMAND), static_cast<UINT>(idFirst),               \
-     static_cast<UINT>(idLast), QUARVEL_MSG_THUNK(return (self->*(memberFxn))(call.nID);)},
+#define ON_COMMAND_EX_RANGE(idFirst, idLast, memberFxn)                                          \
+    {                                                                                            \
+        WM_COMMAND, static_cast<UINT>(CN_COMMAND), static_cast<UINT>(idFirst),                   \
+            static_cast<UINT>(idLast), QUARVEL_MSG_THUNK(return (self->*(memberFxn))(call.nID);) \
+    }                                                                                            \
+    ,
 
-#define ON_UPDATE_COMMAND_UI(id, memberFxn)                                               \
-    {WM_COMMAND, static_cast<UINT>(CN_UPDATE_COMMAND_UI), static_cast<UINT>(id),          \
-     static_cast<UINT>(id),                                                               \
-     QUARVEL_MSG_THUNK((self->*(memberFxn))(static_cast<CCmdUI*>(call.pExtra)); return TRUE;)},
+#define ON_UPDATE_COMMAND_UI(id, memberFxn)                                            \
+    {                                                                                  \
+        WM_COMMAND, static_cast<UINT>(CN_UPDATE_COMMAND_UI), static_cast<UINT>(id),    \
+            static_cast<UINT>(id),                                                     \
+            QUARVEL_MSG_THUNK((self->*(memberFxn))(static_cast<CCmdUI*>(call.pExtra)); \
+                              return TRUE;)                                            \
+    }                                                                                  \
+    ,
 
-#define ON_UPDATE_COMMAND_UI_RANGE(idFirst, idLast, memberFxn)                            \
-    {WM_COMMAND, static_cast<UINT>(CN_UPDATE_COMMAND_UI), static_cast<UINT>(idFirst),     \
-     static_cast<UINT>(idLast),                                                           \
-     QUARVEL_MSG_THUNK((self->*(memberFxn))(static_cast<CCmdUI*>(call.pExtra)); return TRUE;)},
+#define ON_UPDATE_COMMAND_UI_RANGE(idFirst, idLast, memberFxn)                           \
+    {                                                                                    \
+        WM_COMMAND, static_cast<UINT>(CN_UPDATE_COMMAND_UI), static_cast<UINT>(idFirst), \
+            static_cast<UINT>(idLast),                                                   \
+            QUARVEL_MSG_THUNK((self->*(memberFxn))(static_cast<CCmdUI*>(call.pExtra));   \
+                              return TRUE;)                                              \
+    }                                                                                    \
+    ,
 
-#define ON_CONTROL(code, id, memberFxn)                                                   \
-    {WM_COMMAND, static_cast<UINT>(code), static_cast<UINT>(id), static_cast<UINT>(id),   \
-     QUARVEL_MSG_THUNK((self->*(memberFxn))(); return TRUE;)},
+#define ON_CONTROL(code, id, memberFxn)                                                    \
+    {                                                                                      \
+        WM_COMMAND, static_cast<UINT>(code), static_cast<UINT>(id), static_cast<UINT>(id), \
+            QUARVEL_MSG_THUNK((self->*(memberFxn))(); return TRUE;)                        \
+    }                                                                                      \
+    ,
 
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
 #define ON_CBN_SELCHANGE(id, memberFxn) ON_CONTROL(CBN_SELCHANGE, id, memberFxn)
@@ -113,22 +137,37 @@ private:
 #define ON_EN_CHANGE(id, memberFxn) ON_CONTROL(EN_CHANGE, id, memberFxn)
 
 // Window messages.
-#define ON_MESSAGE(message, memberFxn)                                                    \
-    {static_cast<UINT>(message), 0, 0, 0,                                                 \
-     QUARVEL_MSG_THUNK(call.lResult = (self->*(memberFxn))(call.wParam, call.lParam); return TRUE;)},
+#define ON_MESSAGE(message, memberFxn)                                                       \
+    {                                                                                        \
+        static_cast<UINT>(message), 0, 0, 0,                                                 \
+            QUARVEL_MSG_THUNK(call.lResult = (self->*(memberFxn))(call.wParam, call.lParam); \
+                              return TRUE;)                                                  \
+    }                                                                                        \
+    ,
 
-#define ON_WM_CREATE()                                                                    \
-    {WM_CREATE, 0, 0, 0,                                                                  \
-     QUARVEL_MSG_THUNK(call.lResult = self->OnCreate(reinterpret_cast<LPCREATESTRUCT>(call.lParam)); \
-                       return TRUE;)},
+#define ON_WM_CREATE()                                                                           \
+    {                                                                                            \
+        WM_CREATE, 0, 0, 0,                                                                      \
+            QUARVEL_MSG_THUNK(call.lResult =                                                     \
+                                  self->OnCreate(reinterpret_cast<LPCREATESTRUCT>(call.lParam)); \
+                              return TRUE;)                                                      \
+    }                                                                                            \
+    ,
 
-#define ON_WM_DESTROY() \
-    {WM_DESTROY, 0, 0, 0, QUARVEL_MSG_THUNK(self->OnDestroy(); return TRUE;)},
+#define ON_WM_DESTROY()                                                         \
+    { WM_DESTROY, 0, 0, 0, QUARVEL_MSG_THUNK(self->OnDestroy(); return TRUE;) } \
+    ,
 
-#define ON_WM_CLOSE() {WM_CLOSE, 0, 0, 0, QUARVEL_MSG_THUNK(self->OnClose(); return TRUE;)},
+#define ON_WM_CLOSE()                                                       \
+    { WM_CLOSE, 0, 0, 0, QUARVEL_MSG_THUNK(self->OnClose(); return TRUE;) } \
+    ,
 
-#define ON_WM_SIZE()                                                                      \
-    {WM_SIZE, 0, 0, 0,                                                                    \
-     QUARVEL_MSG_THUNK(self->OnSize(static_cast<UINT>(call.wParam), LOWORD(static_cast<std::uintptr_t>(call.lParam)), \
-                                    HIWORD(static_cast<std::uintptr_t>(call.lParam)));     \
-                       return TRUE;)},
+#define ON_WM_SIZE()                                                                          \
+    {                                                                                         \
+        WM_SIZE, 0, 0, 0,                                                                     \
+            QUARVEL_MSG_THUNK(self->OnSize(static_cast<UINT>(call.wParam),                    \
+                                           LOWORD(static_cast<std::uintptr_t>(call.lParam)),  \
+                                           HIWORD(static_cast<std::uintptr_t>(call.lParam))); \
+                              return TRUE;)                                                   \
+    }                                                                                         \
+    ,

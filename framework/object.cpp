@@ -19,7 +19,9 @@ CRuntimeClass* CObject::GetThisClass() {
     return &rc;
 }
 
-CRuntimeClass* CObject::GetRuntimeClass() const { return CObject::GetThisClass(); }
+CRuntimeClass* CObject::GetRuntimeClass() const {
+    return CObject::GetThisClass();
+}
 
 BOOL CObject::IsKindOf(const CRuntimeClass* pClass) const {
     return GetRuntimeClass()->IsDerivedFrom(pClass);

@@ -31,26 +31,30 @@ protected:
 
 #define RUNTIME_CLASS(class_name) (class_name::GetThisClass())
 
-#define DECLARE_DYNAMIC(class_name)                   \
-public:                                               \
-    static CRuntimeClass* GetThisClass();             \
+#define DECLARE_DYNAMIC(class_name)       \
+public:                                   \
+    static CRuntimeClass* GetThisClass(); \
     CRuntimeClass* GetRuntimeClass() const override;
 
 #define DECLARE_DYNCREATE(class_name) \
     DECLARE_DYNAMIC(class_name)       \
     static CObject* CreateObject();
 
-#define QUARVEL_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, pfnNew)               \
-    CRuntimeClass* class_name::GetThisClass() {                                           \
-        static CRuntimeClass rc = {#class_name, static_cast<int>(sizeof(class_name)),     \
-                                   pfnNew, &base_class_name::GetThisClass};               \
-        return &rc;                                                                       \
-    }                                                                                     \
-    CRuntimeClass* class_name::GetRuntimeClass() const { return class_name::GetThisClass(); }
+#define QUARVEL_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, pfnNew)                   \
+    CRuntimeClass* class_name::GetThisClass() {                                               \
+        static CRuntimeClass rc = {#class_name, static_cast<int>(sizeof(class_name)), pfnNew, \
+                                   &base_class_name::GetThisClass};                           \
+        return &rc;                                                                           \
+    }                                                                                         \
+    CRuntimeClass* class_name::GetRuntimeClass() const {                                      \
+        return class_name::GetThisClass();                                                    \
+    }
 
 #define IMPLEMENT_DYNAMIC(class_name, base_class_name) \
     QUARVEL_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, nullptr)
 
-#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                          \
-    CObject* class_name::CreateObject() { return new class_name; }                \
+#define IMPLEMENT_DYNCREATE(class_name, base_class_name) \
+    CObject* class_name::CreateObject() {                \
+        return new class_name;                           \
+    }                                                    \
     QUARVEL_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, &class_name::CreateObject)

@@ -10,7 +10,8 @@ const AfxResourceSet* g_resources = nullptr;
 
 template <typename Resource>
 const Resource* FindById(std::span<const Resource> table, UINT id) {
-    auto it = std::find_if(table.begin(), table.end(), [id](const Resource& r) { return r.id == id; });
+    auto it =
+        std::find_if(table.begin(), table.end(), [id](const Resource& r) { return r.id == id; });
     return it != table.end() ? &*it : nullptr;
 }
 
@@ -21,7 +22,9 @@ const AfxResourceSet& EmptySet() {
 
 }  // namespace
 
-void AfxSetResources(const AfxResourceSet& resources) { g_resources = &resources; }
+void AfxSetResources(const AfxResourceSet& resources) {
+    g_resources = &resources;
+}
 
 const AfxResourceSet& AfxGetResources() {
     return g_resources != nullptr ? *g_resources : EmptySet();

@@ -27,10 +27,10 @@ struct DialogItemTemplate {
     short y;
     short cx;
     short cy;
-    int id;              // -1 for controls that are never addressed
-    WORD windowClass;    // one of the DLGCLASS_ atoms
-    const char* text;    // the window text, or null when textResourceId names a resource
-    WORD textResourceId; // for SS_ICON statics: the icon's id
+    int id;               // -1 for controls that are never addressed
+    WORD windowClass;     // one of the DLGCLASS_ atoms
+    const char* text;     // the window text, or null when textResourceId names a resource
+    WORD textResourceId;  // for SS_ICON statics: the icon's id
 };
 
 // A standard dialog template (also the template of a form view).

@@ -7,10 +7,10 @@
 IMPLEMENT_DYNAMIC(CView, CWnd)
 
 BEGIN_MESSAGE_MAP(CView, CWnd)
-    ON_WM_CREATE()
-    ON_MESSAGE(WM_INITIALUPDATE, &CView::OnInitialUpdateMessage)
-    ON_UPDATE_COMMAND_UI(ID_NEXT_PANE, &CView::OnUpdateNextPaneMenu)
-    ON_UPDATE_COMMAND_UI(ID_PREV_PANE, &CView::OnUpdateNextPaneMenu)
+ON_WM_CREATE()
+ON_MESSAGE(WM_INITIALUPDATE, &CView::OnInitialUpdateMessage)
+ON_UPDATE_COMMAND_UI(ID_NEXT_PANE, &CView::OnUpdateNextPaneMenu)
+ON_UPDATE_COMMAND_UI(ID_PREV_PANE, &CView::OnUpdateNextPaneMenu)
 END_MESSAGE_MAP()
 
 CView::~CView() {
@@ -42,9 +42,13 @@ BOOL CView::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHan
     return m_pDocument != nullptr && m_pDocument->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
-void CView::PostNcDestroy() { delete this; }
+void CView::PostNcDestroy() {
+    delete this;
+}
 
-void CView::OnInitialUpdate() { OnUpdate(nullptr, 0, nullptr); }
+void CView::OnInitialUpdate() {
+    OnUpdate(nullptr, 0, nullptr);
+}
 
 void CView::OnUpdate(CView* /*pSender*/, LPARAM /*lHint*/, CObject* /*pHint*/) {
     if (m_hWnd != nullptr) {
@@ -58,4 +62,6 @@ LRESULT CView::OnInitialUpdateMessage(WPARAM /*wParam*/, LPARAM /*lParam*/) {
 }
 
 // The main window has no splitter, so there is never another pane to go to.
-void CView::OnUpdateNextPaneMenu(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+void CView::OnUpdateNextPaneMenu(CCmdUI* pCmdUI) {
+    pCmdUI->Enable(FALSE);
+}

@@ -184,7 +184,9 @@ LRESULT AfxCopyText(const std::string& text, WPARAM capacity, LPARAM buffer) {
     return static_cast<LRESULT>(n);
 }
 
-QString AfxQString(LPCTSTR text) { return QString::fromUtf8(text != nullptr ? text : ""); }
+QString AfxQString(LPCTSTR text) {
+    return QString::fromUtf8(text != nullptr ? text : "");
+}
 
 LRESULT AfxDefaultWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {

@@ -35,9 +35,9 @@ struct WindowData {
     DWORD style = 0;
     DWORD exStyle = 0;
     int id = 0;
-    HWND parent = nullptr;  // the parent window (not necessarily the Qt parent)
-    unsigned long long order = 0;  // creation order, the order of siblings
-    CWnd* permanent = nullptr;     // the object that receives the window's messages
+    HWND parent = nullptr;          // the parent window (not necessarily the Qt parent)
+    unsigned long long order = 0;   // creation order, the order of siblings
+    CWnd* permanent = nullptr;      // the object that receives the window's messages
     std::unique_ptr<CWnd> wrapper;  // the layer's own receiving object, when no other
     std::vector<std::unique_ptr<CWnd>> retired;  // earlier wrappers, kept for their holders
 };

@@ -110,7 +110,9 @@ BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent) {
     return item != nullptr && Attach(item->m_hWnd);
 }
 
-BOOL CWnd::PreCreateWindow(CREATESTRUCT& /*cs*/) { return TRUE; }
+BOOL CWnd::PreCreateWindow(CREATESTRUCT& /*cs*/) {
+    return TRUE;
+}
 
 BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                   CWnd* pParentWnd, UINT nID, void* pContext) {
@@ -227,8 +229,7 @@ BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
     return TRUE;
 }
 
-void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam,
-                                    BOOL bDeep) const {
+void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep) const {
     for (HWND child : AfxChildWindows(m_hWnd)) {
         if (CWnd* wnd = FromHandle(child)) {
             wnd->SendMessage(message, wParam, lParam);
@@ -239,7 +240,9 @@ void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam,
     }
 }
 
-const MSG* AfxGetCurrentMessage() { return g_innermostMessage; }
+const MSG* AfxGetCurrentMessage() {
+    return g_innermostMessage;
+}
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     CurrentMessage current(MSG{m_hWnd, message, wParam, lParam});
@@ -300,7 +303,9 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     return OnCmdMsg(nID, nCode, nullptr, nullptr);
 }
 
-BOOL CWnd::PreTranslateMessage(MSG* /*pMsg*/) { return FALSE; }
+BOOL CWnd::PreTranslateMessage(MSG* /*pMsg*/) {
+    return FALSE;
+}
 
 int CWnd::GetDlgCtrlID() const {
     const WindowData* data = AfxGetWindowData(m_hWnd);
@@ -382,9 +387,13 @@ BOOL CWnd::EnableWindow(BOOL bEnable) {
     return wasDisabled;
 }
 
-BOOL CWnd::IsWindowEnabled() const { return m_hWnd != nullptr && m_hWnd->isEnabled(); }
+BOOL CWnd::IsWindowEnabled() const {
+    return m_hWnd != nullptr && m_hWnd->isEnabled();
+}
 
-BOOL CWnd::IsWindowVisible() const { return m_hWnd != nullptr && m_hWnd->isVisible(); }
+BOOL CWnd::IsWindowVisible() const {
+    return m_hWnd != nullptr && m_hWnd->isVisible();
+}
 
 BOOL CWnd::ShowWindow(int nCmdShow) {
     if (m_hWnd == nullptr) {
@@ -422,9 +431,13 @@ void CWnd::UpdateWindow() {
     }
 }
 
-BOOL CWnd::IsIconic() const { return m_hWnd != nullptr && m_hWnd->isMinimized(); }
+BOOL CWnd::IsIconic() const {
+    return m_hWnd != nullptr && m_hWnd->isMinimized();
+}
 
-BOOL CWnd::IsZoomed() const { return m_hWnd != nullptr && m_hWnd->isMaximized(); }
+BOOL CWnd::IsZoomed() const {
+    return m_hWnd != nullptr && m_hWnd->isMaximized();
+}
 
 void CWnd::SetWindowText(LPCTSTR lpszString) {
     SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(lpszString));
@@ -445,7 +458,9 @@ void CWnd::GetWindowText(CString& rString) const {
     rString = CString(std::move(buffer));
 }
 
-int CWnd::GetWindowTextLength() const { return static_cast<int>(SendMessage(WM_GETTEXTLENGTH)); }
+int CWnd::GetWindowTextLength() const {
+    return static_cast<int>(SendMessage(WM_GETTEXTLENGTH));
+}
 
 DWORD CWnd::GetStyle() const {
     const WindowData* data = AfxGetWindowData(m_hWnd);
@@ -488,10 +503,9 @@ void CWnd::GetWindowRect(RECT* lpRect) const {
         return;
     }
     const QRect frame = m_hWnd->isWindow() ? m_hWnd->frameGeometry() : m_hWnd->geometry();
-    const QPoint topLeft =
-        m_hWnd->isWindow() ? frame.topLeft() : m_hWnd->mapToGlobal(QPoint(0, 0));
-    *lpRect = RECT{topLeft.x(), topLeft.y(), topLeft.x() + frame.width(),
-                   topLeft.y() + frame.height()};
+    const QPoint topLeft = m_hWnd->isWindow() ? frame.topLeft() : m_hWnd->mapToGlobal(QPoint(0, 0));
+    *lpRect =
+        RECT{topLeft.x(), topLeft.y(), topLeft.x() + frame.width(), topLeft.y() + frame.height()};
 }
 
 CWnd* CWnd::SetFocus() {
@@ -580,9 +594,13 @@ int CWnd::MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType) {
     }
 }
 
-int CWnd::OnCreate(LPCREATESTRUCT /*lpCreateStruct*/) { return static_cast<int>(Default()); }
+int CWnd::OnCreate(LPCREATESTRUCT /*lpCreateStruct*/) {
+    return static_cast<int>(Default());
+}
 
-void CWnd::OnClose() { Default(); }
+void CWnd::OnClose() {
+    Default();
+}
 
 LRESULT CWnd::Default() {
     const MSG* msg = g_innermostMessage;

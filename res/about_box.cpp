@@ -19,5 +19,13 @@ constexpr DialogItemTemplate kItems[] = {
 
 const DialogTemplate kAboutBox{
     WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT,
-    0, 0, 0, 235, 55, "About Quarvel", 8, "MS Sans Serif", kItems,
+    0,
+    0,
+    0,
+    235,
+    55,
+    "About Quarvel",
+    8,
+    "MS Sans Serif",
+    kItems,
 };

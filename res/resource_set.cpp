@@ -2,9 +2,9 @@
 
 const AfxResourceSet& QuarvelResources() {
     static const AfxResourceSet set{
-        QuarvelStrings(),       QuarvelDialogs(), QuarvelDialogInits(), QuarvelMenus(),
-        QuarvelAccelerators(), QuarvelToolbars(), QuarvelBitmaps(),     QuarvelIcons(),
-        QuarvelVersion(),
+        QuarvelStrings(), QuarvelDialogs(),      QuarvelDialogInits(),
+        QuarvelMenus(),   QuarvelAccelerators(), QuarvelToolbars(),
+        QuarvelBitmaps(), QuarvelIcons(),        QuarvelVersion(),
     };
     return set;
 }

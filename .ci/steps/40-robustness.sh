@@ -4,7 +4,7 @@
 # A fixed seed, so a failure repeats; QUARVEL_RANDOM_ACTIONS=10000 for the full run.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-build=build-ci-robustness
+build=build-ci-sanitize-app  # shares the sanitizer build of the application step
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DQUARVEL_SANITIZE=ON -DQUARVEL_BENCH=OFF >/dev/null

@@ -22,7 +22,7 @@ class CTestDoc : public CDocument {
 };
 IMPLEMENT_DYNCREATE(CTestDoc, CDocument)
 BEGIN_MESSAGE_MAP(CTestDoc, CDocument)
-    ON_COMMAND(ID_FILE_SAVE, &CTestDoc::OnSave)
+ON_COMMAND(ID_FILE_SAVE, &CTestDoc::OnSave)
 END_MESSAGE_MAP()
 
 class CBaseView : public CView {
@@ -35,8 +35,8 @@ protected:
 };
 IMPLEMENT_DYNCREATE(CBaseView, CView)
 BEGIN_MESSAGE_MAP(CBaseView, CView)
-    ON_COMMAND(ID_EDIT_CUT, &CBaseView::OnCut)
-    ON_COMMAND(ID_EDIT_COPY, &CBaseView::OnCopy)
+ON_COMMAND(ID_EDIT_CUT, &CBaseView::OnCut)
+ON_COMMAND(ID_EDIT_COPY, &CBaseView::OnCopy)
 END_MESSAGE_MAP()
 
 class CTestView : public CBaseView {
@@ -58,9 +58,9 @@ protected:
 };
 IMPLEMENT_DYNCREATE(CTestView, CBaseView)
 BEGIN_MESSAGE_MAP(CTestView, CBaseView)
-    ON_WM_CREATE()
-    ON_COMMAND(ID_EDIT_COPY, &CTestView::OnCopyHere)
-    ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, &CTestView::OnUpdateCopy)
+ON_WM_CREATE()
+ON_COMMAND(ID_EDIT_COPY, &CTestView::OnCopyHere)
+ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, &CTestView::OnUpdateCopy)
 END_MESSAGE_MAP()
 
 class CTestApp : public CWinApp {
@@ -68,7 +68,7 @@ class CTestApp : public CWinApp {
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CTestApp, CWinApp)
-    ON_COMMAND(ID_APP_ABOUT, &CTestApp::OnAbout)
+ON_COMMAND(ID_APP_ABOUT, &CTestApp::OnAbout)
 END_MESSAGE_MAP()
 
 class CEnabledProbe : public CCmdUI {
@@ -107,7 +107,8 @@ TEST(MessageRouting, CommandsTravelViewDocumentFrameApplication) {
         frame->SendMessage(WM_COMMAND, id, 0);
     }
     // The most derived table wins; the base's table still serves what it alone has.
-    EXPECT_EQ(g_calls, (std::vector<std::string>{"view:copy", "base:cut", "doc:save", "app:about"}));
+    EXPECT_EQ(g_calls,
+              (std::vector<std::string>{"view:copy", "base:cut", "doc:save", "app:about"}));
 
     // Commands nobody handles, and those an update handler disables, are disabled
     // and do nothing when sent.
@@ -125,8 +126,8 @@ TEST(MessageRouting, CommandsTravelViewDocumentFrameApplication) {
 
 TEST(Windows, TextGoesThroughABufferOfLimitedSize) {
     CWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "0123456789abcdefghijKLMN", WS_POPUP, 0, 0, 10, 10,
-                             nullptr, 0));
+    ASSERT_TRUE(
+        wnd.CreateEx(0, nullptr, "0123456789abcdefghijKLMN", WS_POPUP, 0, 0, 10, 10, nullptr, 0));
     char buffer[20];
     EXPECT_EQ(wnd.GetWindowText(buffer, 20), 19);
     EXPECT_STREQ(buffer, "0123456789abcdefghi");

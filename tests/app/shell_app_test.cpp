@@ -18,6 +18,7 @@
 #include "form/quarvel_view.h"
 #include "framework/frame_wnd.h"
 #include "framework/recent_file_list.h"
+#include "in_process_app.h"
 #include "profile_env.h"
 #include "res/resources.h"
 #include "shell/quarvel_app.h"
@@ -40,23 +41,15 @@ protected:
             QString("[Recent%20File%20List]\nFile1=%1\nFile2=%2\n").arg(s_newer, s_older).toUtf8());
         // Files of the current folder show by their names alone.
         QDir::setCurrent(s_files->path());
-        static char name[] = "/usr/bin/quarvel";
-        static char* argv[] = {name, nullptr};
-        AfxSetResources(QuarvelResources());
-        AfxInitAppNames(&theApp, 1, argv);
-        ASSERT_TRUE(theApp.InitInstance());
+        ASSERT_TRUE(StartQuarvelInProcess());
     }
     static void TearDownTestSuite() {
-        if (CWnd* main = std::exchange(theApp.m_pMainWnd, nullptr)) {
-            main->DestroyWindow();
-        }
+        StopQuarvelInProcess();
         delete s_files;
         delete s_home;
     }
 
-    static QMainWindow* MainWindow() {
-        return qobject_cast<QMainWindow*>(theApp.m_pMainWnd->m_hWnd);
-    }
+    static QMainWindow* MainWindow() { return QuarvelMainWindow(); }
 
     static QMenu* Menu(const QString& title) {
         for (QAction* action : MainWindow()->menuBar()->actions()) {

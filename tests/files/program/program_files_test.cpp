@@ -17,6 +17,7 @@
 #include "res/resource_ids.h"
 #include "res/resources.h"
 #include "shell/quarvel_app.h"
+#include "tests/app/in_process_app.h"
 #include "tests/app/profile_env.h"
 #include "tests/files/modal_driver.h"
 #include "tests/files/test_printer_server.h"
@@ -32,23 +33,15 @@ protected:
         s_home = new ScopedConfigHome;
         s_files = new QTemporaryDir;
         QDir::setCurrent(s_files->path());
-        static char name[] = "/usr/bin/quarvel";
-        static char* argv[] = {name, nullptr};
-        AfxSetResources(QuarvelResources());
-        AfxInitAppNames(&theApp, 1, argv);
-        ASSERT_TRUE(theApp.InitInstance());
+        ASSERT_TRUE(StartQuarvelInProcess());
     }
     static void TearDownTestSuite() {
-        if (CWnd* main = std::exchange(theApp.m_pMainWnd, nullptr)) {
-            main->DestroyWindow();
-        }
+        StopQuarvelInProcess();
         delete s_files;
         delete s_home;
     }
 
-    static QMainWindow* MainWindow() {
-        return qobject_cast<QMainWindow*>(theApp.m_pMainWnd->m_hWnd);
-    }
+    static QMainWindow* MainWindow() { return QuarvelMainWindow(); }
     static CView* View() { return dynamic_cast<CFrameWnd*>(theApp.m_pMainWnd)->GetActiveView(); }
     static void Command(UINT id) { theApp.m_pMainWnd->SendMessage(WM_COMMAND, id, 0); }
     static std::string Caption() {
